@@ -1,0 +1,34 @@
+# Two doors: `make run` builds and starts FOLIA ENGLISH; `make test` builds and runs every test.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run quillet test bench asan clean
+
+deps:
+	./tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	"$(BUILD)/bin/folia_english/FOLIA ENGLISH"
+
+quillet: build
+	"$(BUILD)/bin/quillet_english/Quillet"
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	for b in $(BUILD)/bench/bench_*; do "$$b"; done
+
+asan: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOLIA_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) build-asan

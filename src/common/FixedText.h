@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace folia {
+
+// Stored texts sit in fields of fixed capacity (terminator included): a text is cut
+// silently at capacity minus one characters.
+inline QByteArray cutToCapacity(const QByteArray& text, qsizetype capacity) {
+    return capacity <= 0 ? QByteArray() : text.left(capacity - 1);
+}
+
+// Appending to a fixed field keeps what fits and drops the rest silently.
+inline void appendWithinCapacity(QByteArray& field, const QByteArray& addition, qsizetype capacity) {
+    field = cutToCapacity(field + addition, capacity);
+}
+
+} // namespace folia

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+
+namespace folia {
+
+// Every user-visible text of both programs. Each build passes one of the two tables to
+// its window; there is no switch at run time. Texts that several pieces make up at run
+// time are kept as their pieces.
+struct TextSet {
+    // Shared
+    QString programmerTitle; // title of the programs' message boxes
+    QString files, newItem, author, exit, edit;
+    QString textFilter; // open dialog filter description and default extension
+
+    // FOLIA: main window and menus
+    QString gdiFailure;
+    QString saveImage, update, undo, goTo, personalize, setUp;
+    QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
+        underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
+        underlineDefinition;
+    QString colours, favouriteColours, horizontalColour, verticalColour, twoColourBackground,
+        twoColourFont, linkColour, selectorColour, selectorTextColour;
+    QString alignment, left, center, right;
+    QString read, guideReader;
+
+    // FOLIA: captions, prompts and messages of the commands
+    QString pageWord;          // "Page " in captions
+    QString pageWordUnaccented; // the caption of "Go to" and the arrow-key page changes
+    QString of;
+    QString importingSuffix; // " ... " after the page being filled
+    QString readingCache;
+    QString enterPageNumber, from1, to;
+    QString notTwoLines;
+    QString enterDefinition;
+    QString madeBy, makerAddress, visitMe;
+    QString exportedImage, exportedImages, exportedDocument;
+
+    // FOLIA: page labels
+    QString pageLabel; // "Page " before a page number
+
+    // FOLIA: configurator
+    QString mustTypeFooter, configurator, chooseFormat1, chooseFormat2;
+    QString footer1Frame1, footer1Frame2, wantFooter1a, wantFooter1b, footer1Position;
+    QString fontSizeFooter1a, fontSizeFooter1b, footer1Stylea, footer1Styleb;
+    QString bold, italic, underline;
+    QString footer2Position, footer2Frame1, footer2Frame2, wantFooter2a, wantFooter2b;
+    QString fontSizeFooter2a, fontSizeFooter2b, footer2Stylea, footer2Styleb;
+    QString textFooter1, textFooter2;
+    QString pageNumberPosition, pageNumberFrame1, pageNumberFrame2, wantPageNumbera,
+        wantPageNumberb, pageNumberFontSizea, pageNumberFontSizeb, pageNumberProperties;
+    QString includesPageWorda, includesPageWordb, writtenIna, writtenInb, arabicNumbers,
+        romanNumerals, upperCase, lowerCase;
+    QString controlPropertiesa, controlPropertiesb, roundedShapesa, roundedShapesb,
+        squareShapesa, squareShapesb;
+
+    // FOLIA: favourite colours
+    QString selectedColour, coloursArchived, saveBeforeExit, reallyReset, coloursWillBeLost,
+        favouritesCaption, archive, reset;
+
+    // FOLIA: printing
+    QString copies1, copies2, copies3, copies4, copies5, copies10;
+    QString monochrome, colourMode2, draft, lowResolution, mediumResolution, highResolution;
+    QString configurePrinting, numberOfCopies, colourMode, printResolution, continueButton,
+        noDefaultPrinter;
+
+    // FOLIA: export
+    QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo,
+        allPages, enterFolderName, saveButton, print;
+
+    // Quillet
+    QString readPlainText, writeWithFormat, writeWithoutFormat, find, replace;
+    QString zeroLines, zeroPages, linesSuffix, pagesSuffix;
+    QString loadedText, formattedSaved, plainSaved;
+    QString hopeUseful, complementFor, editorCredit, visitMeEditor, editorTitle;
+    QString noMatches, noOtherResults;
+    QString unencodableWarning; // before a write that must replace characters by '?'
+
+    // Quillet: find and replace dialog
+    QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext,
+        replaceAll, cancel;
+};
+
+const TextSet& englishTexts();
+const TextSet& spanishTexts();
+
+// "Page 3 of 10" and its Spanish forms.
+QString pageCaption(const TextSet& texts, int page, int pageCount);
+QString pageCaptionUnaccented(const TextSet& texts, int page, int pageCount);
+
+} // namespace folia

@@ -1,0 +1,88 @@
+#include "QtPrompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace folia {
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString nameFilter(const FileDialogRequest& request) {
+    return request.filterDescription + QStringLiteral(" (") + request.filterPattern +
+           QLatin1Char(')');
+}
+
+void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(nameFilter(request));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setDirectory(request.initialFolder);
+    dialog.selectFile(request.initialName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+}
+
+std::optional<QString> runFileDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+MessageAnswer QtPrompts::message(const MessageRequest& request) {
+    QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    m_parent);
+    box.setWindowModality(request.systemModal ? Qt::ApplicationModal : Qt::WindowModal);
+    if (request.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+std::optional<QString> QtPrompts::input(const QString& prompt, const QString& title,
+                                        const QString& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok) return {};
+    return text;
+}
+
+std::optional<QString> QtPrompts::openFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
+}
+
+std::optional<QString> QtPrompts::saveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog);
+}
+
+std::optional<uint32_t> QtPrompts::pickColour(uint32_t initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    if (!chosen.isValid()) return {};
+    return uint32_t(chosen.red()) | uint32_t(chosen.green()) << 8 | uint32_t(chosen.blue()) << 16;
+}
+
+} // namespace folia
