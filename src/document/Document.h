@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LineRecord.h"
+
+#include <memory>
+#include <vector>
+
+namespace folia {
+
+// The page x row table of line records: pages 1..200, rows 1..65. Rows that were never
+// written hold no memory; reading one gives an empty record.
+class Document {
+public:
+    static constexpr int kMaxPages = 200;
+    static constexpr int kRowsPerPage = 65;
+
+    Document();
+
+    static bool isValidPlace(int page, int row) {
+        return page >= 1 && page <= kMaxPages && row >= 1 && row <= kRowsPerPage;
+    }
+
+    // The record at (page, row); an empty record for an unused or invalid place.
+    const LineRecord& row(int page, int row) const;
+    // The record at (page, row) for changing it, created empty when missing. The place
+    // must be valid.
+    LineRecord& editRow(int page, int row);
+
+    // Empties the whole table and the document-wide values.
+    void clear();
+
+    int pageCount = 0;
+    int32_t markSerial = 0;    // counter of links and definitions
+    int32_t reservedValue = 0; // stored and restored, nothing more
+
+private:
+    static int indexOf(int page, int row) { return (page - 1) * kRowsPerPage + (row - 1); }
+    std::vector<std::unique_ptr<LineRecord>> m_rows;
+};
+
+} // namespace folia

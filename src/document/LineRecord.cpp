@@ -1,0 +1,144 @@
+#include "LineRecord.h"
+
+#include <cstring>
+
+namespace folia {
+namespace {
+
+struct FieldPlace {
+    int offset;
+    int capacity;
+};
+
+// Offsets and capacities of the text fields, in TextField order.
+constexpr std::array<FieldPlace, kTextFieldCount> kTextPlaces = {{
+    {8, 114},      // text
+    {122, 452},    // horizontalMarks
+    {578, 1024},   // twoColourMarks
+    {1602, 452},   // verticalMarks
+    {2062, 452},   // linkMarks
+    {2514, 3842},  // definitionTexts
+    {6356, 452},   // linkTargets
+    {6808, 7682},  // alignment
+    {14498, 452},  // boldMarks
+    {14950, 3842}, // reserved text 1
+    {18792, 452},  // reserved text 2
+    {19244, 7682}, // reserved text 3
+    {26936, 5750}, // reserved text 4
+    {32698, 10},   // geometry tail 5
+    {32708, 10},   // geometry tail 6
+}};
+
+enum IntOffset : int {
+    LineNumberAt = 0,
+    PageAt = 4,
+    HasMarksAt = 574,
+    LinkKindAt = 2054,
+    MarkSerialAt = 2058,
+    HasBoldAt = 14490,
+    ReservedValueAt = 14494,
+    LineOnPageAt = 26926,
+    ImageStartAt = 26928,
+    ForceKeepAt = 26932,
+    Tail1At = 32686,
+    Tail2At = 32688,
+    Tail3At = 32690,
+    Tail4At = 32694,
+    Tail7At = 32718,
+    ReservedIntAt = 32720,
+};
+
+template <typename Int> Int readLittle(const char* image, int offset) {
+    std::make_unsigned_t<Int> value = 0;
+    for (int i = int(sizeof(Int)) - 1; i >= 0; --i)
+        value = static_cast<decltype(value)>((value << 8) |
+                                             static_cast<unsigned char>(image[offset + i]));
+    return static_cast<Int>(value);
+}
+
+template <typename Int> void writeLittle(char* image, int offset, Int value) {
+    auto bits = static_cast<std::make_unsigned_t<Int>>(value);
+    for (int i = 0; i < int(sizeof(Int)); ++i, bits = static_cast<decltype(bits)>(bits >> 8))
+        image[offset + i] = static_cast<char>(bits & 0xFF);
+}
+
+QByteArray withoutTrailingZeros(const char* data, int length) {
+    while (length > 0 && data[length - 1] == 0) --length;
+    return QByteArray(data, length);
+}
+
+const FieldPlace& placeOf(TextField field) { return kTextPlaces[static_cast<int>(field)]; }
+
+} // namespace
+
+int LineRecord::capacity(TextField field) { return placeOf(field).capacity; }
+
+QByteArray LineRecord::text(TextField field) const {
+    const QByteArray& image = m_fieldImages[static_cast<int>(field)];
+    const qsizetype end = image.indexOf('\0');
+    return end < 0 ? image : image.left(end);
+}
+
+void LineRecord::setText(TextField field, const QByteArray& text) {
+    QByteArray& image = m_fieldImages[static_cast<int>(field)];
+    const qsizetype kept = qMin<qsizetype>(text.size(), capacity(field) - 1);
+    const qsizetype written = kept + 1; // the characters and one zero byte
+    if (image.size() < written) image.resize(written);
+    std::memcpy(image.data(), text.constData(), size_t(kept));
+    image[kept] = '\0';
+    image = withoutTrailingZeros(image.constData(), int(image.size()));
+}
+
+void LineRecord::appendText(TextField field, const QByteArray& addition) {
+    setText(field, text(field) + addition);
+}
+
+void LineRecord::writeImage(char* out) const {
+    std::memset(out, 0, kImageSize);
+    writeLittle<int32_t>(out, LineNumberAt, lineNumber);
+    writeLittle<int32_t>(out, PageAt, page);
+    writeLittle<int32_t>(out, HasMarksAt, hasMarks);
+    writeLittle<int32_t>(out, LinkKindAt, linkKind);
+    writeLittle<int32_t>(out, MarkSerialAt, markSerial);
+    writeLittle<int32_t>(out, HasBoldAt, hasBold);
+    writeLittle<int32_t>(out, ReservedValueAt, reservedValue);
+    writeLittle<int16_t>(out, LineOnPageAt, lineOnPage);
+    writeLittle<int32_t>(out, ImageStartAt, imageStart);
+    writeLittle<int32_t>(out, ForceKeepAt, forceKeep);
+    writeLittle<int16_t>(out, Tail1At, geometryTail.value1);
+    writeLittle<int16_t>(out, Tail2At, geometryTail.value2);
+    writeLittle<int32_t>(out, Tail3At, geometryTail.value3);
+    writeLittle<int32_t>(out, Tail4At, geometryTail.value4);
+    writeLittle<int16_t>(out, Tail7At, geometryTail.value7);
+    writeLittle<int32_t>(out, ReservedIntAt, reservedInt);
+    for (int f = 0; f < kTextFieldCount; ++f) {
+        const QByteArray& image = m_fieldImages[f];
+        std::memcpy(out + kTextPlaces[f].offset, image.constData(), size_t(image.size()));
+    }
+}
+
+LineRecord LineRecord::fromImage(const char* in) {
+    LineRecord record;
+    record.lineNumber = readLittle<int32_t>(in, LineNumberAt);
+    record.page = readLittle<int32_t>(in, PageAt);
+    record.hasMarks = readLittle<int32_t>(in, HasMarksAt);
+    record.linkKind = readLittle<int32_t>(in, LinkKindAt);
+    record.markSerial = readLittle<int32_t>(in, MarkSerialAt);
+    record.hasBold = readLittle<int32_t>(in, HasBoldAt);
+    record.reservedValue = readLittle<int32_t>(in, ReservedValueAt);
+    record.lineOnPage = readLittle<int16_t>(in, LineOnPageAt);
+    record.imageStart = readLittle<int32_t>(in, ImageStartAt);
+    record.forceKeep = readLittle<int32_t>(in, ForceKeepAt);
+    record.geometryTail.value1 = readLittle<int16_t>(in, Tail1At);
+    record.geometryTail.value2 = readLittle<int16_t>(in, Tail2At);
+    record.geometryTail.value3 = readLittle<int32_t>(in, Tail3At);
+    record.geometryTail.value4 = readLittle<int32_t>(in, Tail4At);
+    record.geometryTail.value7 = readLittle<int16_t>(in, Tail7At);
+    record.reservedInt = readLittle<int32_t>(in, ReservedIntAt);
+    for (int f = 0; f < kTextFieldCount; ++f)
+        record.m_fieldImages[f] =
+            withoutTrailingZeros(in + kTextPlaces[f].offset, kTextPlaces[f].capacity);
+    return record;
+}
+
+} // namespace folia
