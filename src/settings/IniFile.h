@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace folia {
+
+// A private-profile settings file held in memory. Section and key names match without
+// regard to case; writing a key replaces its value in place or adds what is missing, and
+// every other line (comments, unknown keys and sections, their order) stays as it was.
+// Lines end in CR LF when written; CR LF, LF or CR are accepted when read.
+class IniFile {
+public:
+    static constexpr int kReadBufferSize = 260; // a value comes back with at most 259 bytes
+
+    // An empty file when it does not exist or cannot be read.
+    static IniFile load(const QString& path);
+    static IniFile fromBytes(const QByteArray& bytes);
+
+    // The value of the first matching key of the first matching section, or the
+    // default when the section or key is missing.
+    QByteArray value(const QByteArray& section, const QByteArray& key,
+                     const QByteArray& defaultValue) const;
+    void setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+
+    QByteArray toBytes() const;
+    // Written whole through the atomic helper; false when the write failed.
+    bool save(const QString& path) const;
+
+private:
+    // Index of the section line, or -1.
+    qsizetype findSection(const QByteArray& section) const;
+    // Index of the key line within the section that starts at sectionLine, or -1.
+    qsizetype findKey(qsizetype sectionLine, const QByteArray& key) const;
+    // Index one past the section's last key or value line.
+    qsizetype endOfSection(qsizetype sectionLine) const;
+
+    QList<QByteArray> m_lines;
+};
+
+} // namespace folia
