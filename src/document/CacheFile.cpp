@@ -1,0 +1,71 @@
+#include "CacheFile.h"
+
+#include "common/AtomicFile.h"
+#include "common/EventPump.h"
+#include "common/ProgramFolder.h"
+
+#include <QFile>
+#include <vector>
+
+namespace folia {
+namespace {
+
+constexpr qsizetype kRecordSize = LineRecord::kImageSize;
+
+void pumpIfAny(EventPump* pump) {
+    if (pump) pump->pump();
+}
+
+} // namespace
+
+QString cachePath() { return besideProgram(QStringLiteral("cache.04")); }
+
+bool saveCache(const Document& document, const QString& path, EventPump* pump) {
+    return writeFileAtomically(path, [&](const AppendBytes& append) {
+        std::vector<char> image(kRecordSize);
+        for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
+            for (int row = 1; row <= Document::kRowsPerPage; ++row) {
+                const LineRecord& stored = document.row(page, row);
+                if (stored.isPresent()) {
+                    LineRecord record = stored; // fields are shared, so the copy is cheap
+                    record.markSerial = document.markSerial;
+                    record.reservedValue = document.reservedValue;
+                    record.writeImage(image.data());
+                    if (!append(image.data(), kRecordSize)) return false;
+                }
+                pumpIfAny(pump);
+            }
+        }
+        return true;
+    });
+}
+
+bool loadCache(Document& document, const QString& path, EventPump* pump) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 length = file.size();
+    if (length <= 0 || length % kRecordSize != 0) return false;
+
+    Document loaded;
+    bool anyStored = false;
+    std::vector<char> image(kRecordSize);
+    for (qint64 k = 1; k <= length / kRecordSize; ++k) {
+        if (file.read(image.data(), kRecordSize) != kRecordSize) return false;
+        LineRecord record = LineRecord::fromImage(image.data());
+        if (k == 1) {
+            loaded.markSerial = record.markSerial;
+            loaded.reservedValue = record.reservedValue;
+        }
+        if (Document::isValidPlace(record.page, record.lineOnPage)) {
+            loaded.pageCount = record.page; // the page of the last record wins
+            loaded.editRow(record.page, record.lineOnPage) = std::move(record);
+            anyStored = true;
+        }
+        pumpIfAny(pump);
+    }
+    if (!anyStored) return false;
+    document = std::move(loaded);
+    return true;
+}
+
+} // namespace folia
