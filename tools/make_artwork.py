@@ -335,7 +335,7 @@ def program_icon():
     rows(40, 116, left_rows)
     rows(140, 216, right_rows)
     # The underline mark: a red stroke under one row of the right page.
-    p.rect(138, 151, 218, 156, fill=(214, 40, 40), radius=2.5)
+    p.rect(138, 151, 218, 158, fill=(214, 40, 40), radius=3)
     # Ribbon bookmark hanging from the top of the right page.
     p.poly([(196, 64), (210, 66), (210, 112), (203, 104), (196, 112)], fill=(214, 40, 40))
     return p.image()
@@ -663,12 +663,12 @@ def sym_bell(p):
 
 
 def sym_globe(p):
-    p.ellipse(10, 10, 9.2, fill=(120, 190, 240), outline=NAVY, width=1.2)
-    p.ellipse(10, 10, 4.2, 9.2, outline=NAVY, width=1)
-    p.line([(10, 1), (10, 19)], NAVY, 1, caps=False)
-    p.line([(1, 10), (19, 10)], NAVY, 1, caps=False)
-    p.arc(10, 19, 11.5, 232, 308, NAVY, 1)
-    p.arc(10, 1, 11.5, 52, 128, NAVY, 1)
+    grid = (222, 238, 252)
+    p.ellipse(10, 10, 9.4, fill=(70, 146, 214))
+    p.ellipse(10, 10, 4.2, 9.0, outline=grid, width=1)
+    p.line([(10, 1.2), (10, 18.8)], grid, 1, caps=False)
+    p.line([(1.2, 10), (18.8, 10)], grid, 1, caps=False)
+    p.ellipse(10, 10, 9.4, outline=NAVY, width=1.2)
 
 
 def sym_person(p):
