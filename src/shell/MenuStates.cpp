@@ -1,0 +1,42 @@
+#include "MenuStates.h"
+
+#include "CommandIds.h"
+#include "Ports.h"
+
+#include <initializer_list>
+
+namespace folia {
+namespace {
+
+using namespace command;
+
+constexpr std::initializer_list<int> kWholeRowCommands = {TickControl, UnderlineFullHorizontal,
+                                                          UnderlineVertical, AlignLeft,
+                                                          AlignCenter, AlignRight};
+constexpr std::initializer_list<int> kRangeCommands = {
+    UnderlinePieceHorizontal, UnderlinePieceTwoColours, UnderlineLink, UnderlinePieceBold,
+    UnderlineDefinition};
+constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, GoTo};
+
+void enable(MainView& view, std::initializer_list<int> ids, bool enabled) {
+    for (int id : ids) view.setCommandEnabled(id, enabled);
+}
+
+void applyPattern(MainView& view, bool wholeRow, bool range, bool navigation) {
+    enable(view, kWholeRowCommands, wholeRow);
+    enable(view, kRangeCommands, range);
+    enable(view, kNavigationCommands, navigation);
+}
+
+} // namespace
+
+void applyNoDocumentMenu(MainView& view) {
+    applyPattern(view, false, false, false);
+    view.setCommandEnabled(SaveImage, false);
+}
+
+void applyDocumentMenu(MainView& view) { applyPattern(view, true, false, true); }
+void applyTickMenu(MainView& view) { applyPattern(view, true, false, false); }
+void applyRangeSelectedMenu(MainView& view) { applyPattern(view, false, true, false); }
+
+} // namespace folia
