@@ -13,6 +13,7 @@ const TextSet& englishTexts() {
         .textFilter = "Text",
 
         .gdiFailure = "Error initializing GDI+ ... (The program requires XP or higher ...)",
+        .gdiFailureTitle = "Programmer",
         .saveImage = "Save Image",
         .update = "Update",
         .undo = "Undo",

@@ -13,6 +13,7 @@ const TextSet& spanishTexts() {
         .textFilter = "Texto",
 
         .gdiFailure = "Error inicializando GDI+ ... (El programa necesita XP ó superior ...)",
+        .gdiFailureTitle = "",
         .saveImage = "Grabar Imagen",
         .update = "Actualizar",
         .undo = "Deshacer",

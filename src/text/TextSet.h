@@ -15,6 +15,7 @@ struct TextSet {
 
     // FOLIA: main window and menus
     QString gdiFailure;
+    QString gdiFailureTitle; // empty: the platform's own title
     QString saveImage, update, undo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
