@@ -40,6 +40,8 @@ struct AppState {
     Selection selection;
     bool dragFlag = false;
     bool dialogBusy = false;
+    // The colour picked in the favourite-colours window; black until one is picked.
+    uint32_t selectedColour = 0;
 
     // Colours that every start sets, whatever the settings file holds.
     uint32_t pageBackground = 16777215;

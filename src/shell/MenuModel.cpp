@@ -41,8 +41,8 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
           swatch(t.selectorColour, SelectorColour, c.selector),
           swatch(t.selectorTextColour, SelectorTextColour, c.selectorText)}},
         {t.alignment,
-         {item(t.left, AlignLeft, 347), separator, item(t.center, AlignCenter, 348), separator,
-          item(t.right, AlignRight, 349)}},
+         {item(t.left, AlignRowsLeft, 347), separator, item(t.center, AlignRowsCentre, 348), separator,
+          item(t.right, AlignRowsRight, 349)}},
         {t.read, {item(t.guideReader, GuideReader, 0)}},
     };
 }

@@ -11,8 +11,8 @@ namespace {
 using namespace command;
 
 constexpr std::initializer_list<int> kWholeRowCommands = {TickControl, UnderlineFullHorizontal,
-                                                          UnderlineVertical, AlignLeft,
-                                                          AlignCenter, AlignRight};
+                                                          UnderlineVertical, AlignRowsLeft,
+                                                          AlignRowsCentre, AlignRowsRight};
 constexpr std::initializer_list<int> kRangeCommands = {
     UnderlinePieceHorizontal, UnderlinePieceTwoColours, UnderlineLink, UnderlinePieceBold,
     UnderlineDefinition};

@@ -1,0 +1,62 @@
+#include "DocumentActions.h"
+
+#include "AppState.h"
+#include "CommandIds.h"
+#include "PageActions.h"
+#include "Ports.h"
+#include "common/EventPump.h"
+#include "document/CacheFile.h"
+#include "output/PageFurniture.h"
+#include "view/PageRenderer.h"
+
+namespace folia {
+namespace {
+
+// Runs work under the busy animation.
+template <typename Work> auto whileBusy(MainView& view, Work&& work) {
+    view.startBusyAnimation();
+    EventPump pump;
+    pump.pumpNow(); // let the animation appear before the work starts
+    auto result = work(pump);
+    view.stopBusyAnimation();
+    return result;
+}
+
+} // namespace
+
+void takeSnapshot(AppState& state, MainView& view) {
+    view.setCommandEnabled(command::Undo, false);
+    whileBusy(view, [&](EventPump& pump) { return saveCache(state.document, cachePath(), &pump); });
+    view.setCommandEnabled(command::Undo, true);
+}
+
+void rememberPage(AppState& state, MainView& view) {
+    state.rememberedPage = state.currentPage;
+    view.setCommandEnabled(command::Undo, false);
+}
+
+bool loadAndRerender(AppState& state, MainView& view, Prompts& prompts) {
+    const bool loaded = whileBusy(view, [&](EventPump& pump) {
+        if (!loadCache(state.document, cachePath(), &pump)) return false;
+        state.documentPresent = true;
+        state.surfaces.reset();
+        for (int page = 1; page <= state.document.pageCount; ++page) {
+            state.currentPage = page;
+            QImage& surface = state.surfaces.renew(page);
+            renderPage(state, page, false, prompts);
+            drawPageFurniture(surface, page, state.settings, state.texts, true);
+            pump.pump();
+        }
+        return true;
+    });
+    if (loaded) {
+        // The remembered page is shown, so the caption names it.
+        state.currentPage = qBound(1, state.rememberedPage, state.document.pageCount);
+        showPageCaption(state, view);
+        view.focusPage();
+    }
+    showView(state, view);
+    return loaded;
+}
+
+} // namespace folia

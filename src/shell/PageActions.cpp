@@ -1,0 +1,24 @@
+#include "PageActions.h"
+
+#include "AppState.h"
+#include "Ports.h"
+#include "output/PageFurniture.h"
+#include "text/TextSet.h"
+#include "view/PageRenderer.h"
+
+namespace folia {
+
+void redrawPage(AppState& state, Prompts& prompts, bool screenMode) {
+    const int page = state.currentPage;
+    state.surfaces.page(page).fill(Qt::white);
+    renderPage(state, page, state.settings.position.guideOn != 0, prompts);
+    drawPageFurniture(state.surfaces.page(page), page, state.settings, state.texts, screenMode);
+}
+
+void showView(AppState& state, MainView& view) { refreshView(state, view); }
+
+void showPageCaption(AppState& state, MainView& view) {
+    view.setCaption(pageCaption(state.texts, state.currentPage, state.document.pageCount));
+}
+
+} // namespace folia

@@ -1,0 +1,58 @@
+#include "StartUp.h"
+
+#include "AppState.h"
+#include "CommandIds.h"
+#include "DocumentActions.h"
+#include "MenuStates.h"
+#include "PageActions.h"
+#include "Ports.h"
+#include "document/CacheFile.h"
+#include "text/TextSet.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+
+namespace folia {
+namespace {
+
+constexpr int kGuideOn = 3;
+// Stored offsets outside this range cannot come from scrolling and would show no page.
+constexpr int kLowestOffset = -PageSurfaces::kPageHeight;
+constexpr int kHighestOffset = PageSurfaces::kViewHeight;
+
+void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
+    const PositionSettings& position = state.settings.position;
+    state.viewOffset = qBound(kLowestOffset, int(position.offsetY), kHighestOffset);
+    state.currentPage = qBound(1, int(position.page), state.document.pageCount);
+    redrawPage(state, prompts);
+    showView(state, view);
+    showPageCaption(state, view);
+    applyDocumentMenu(view);
+    view.setCommandEnabled(command::SaveImage, true);
+}
+
+} // namespace
+
+bool imageCodecsAvailable() { return QImageWriter::supportedImageFormats().contains("png"); }
+
+void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
+    applyNoDocumentMenu(view);
+    state.interactionState = InteractionState::Idle;
+    state.dragFlag = false;
+    state.settings.colours.link = 255;
+    state.pageBackground = 16777215;
+    state.guideFill = 12632256;
+    view.setCommandChecked(command::GuideReader, state.settings.position.guideOn == kGuideOn);
+    view.rebuildMenu(); // the swatches show the colours just set
+    showView(state, view);
+
+    if (!QFileInfo::exists(cachePath())) return;
+    prompts.tell(state.texts.readingCache, state.texts.programmerTitle, MessageIcon::None, true);
+    state.currentPage = 1;
+    state.rememberedPage = 1;
+    if (loadAndRerender(state, view, prompts))
+        showStoredPosition(state, view, prompts);
+    // A file that cannot be loaded leaves the window in its empty state.
+}
+
+} // namespace folia

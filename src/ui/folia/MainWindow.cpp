@@ -1,0 +1,173 @@
+#include "MainWindow.h"
+
+#include "PageViewWidget.h"
+#include "common/QtPrompts.h"
+#include "shell/AppState.h"
+#include "shell/CommandDispatcher.h"
+#include "shell/CommandIds.h"
+#include "shell/MenuModel.h"
+#include "shell/StartUp.h"
+#include "view/PageInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace folia {
+namespace {
+
+constexpr int kClientWidth = 804;
+constexpr int kClientHeight = 985;
+constexpr int kFirstBusyFrame = 801;
+constexpr int kLastBusyFrame = 812;
+
+QIcon swatchIcon(int colourRef) {
+    QPixmap swatch(16, 16);
+    swatch.fill(QColor(colourRef & 0xFF, (colourRef >> 8) & 0xFF, (colourRef >> 16) & 0xFF));
+    return QIcon(swatch);
+}
+
+QIcon menuImage(int number) {
+    return QIcon(QStringLiteral(":/menu/%1.png").arg(number));
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state)
+    : m_state(state), m_prompts(std::make_unique<QtPrompts>(this)) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icon200.png")));
+    setAccessibleName(QStringLiteral("FOLIA"));
+
+    m_interaction = std::make_unique<PageInteraction>(m_state, *this, *m_prompts);
+    m_commands = std::make_unique<CommandDispatcher>(m_state, *this, *m_prompts, *m_interaction);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    m_pageView = new PageViewWidget(*m_interaction, client);
+    m_pageView->setGeometry(5, 5, PageSurfaces::kViewWidth, PageSurfaces::kViewHeight);
+    setCentralWidget(client);
+
+    m_busyTimer.setInterval(100);
+    connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
+    rebuildMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::initialise() { initialiseMainWindow(m_state, *this, *m_prompts); }
+
+QAction* MainWindow::action(int commandId) const {
+    const auto found = m_actions.find(commandId);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void MainWindow::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void MainWindow::setCommandEnabled(int commandId, bool enabled) {
+    m_enabled[commandId] = enabled;
+    if (QAction* a = action(commandId)) a->setEnabled(enabled);
+}
+
+void MainWindow::setCommandChecked(int commandId, bool checked) {
+    m_checked[commandId] = checked;
+    if (QAction* a = action(commandId)) {
+        a->setCheckable(true);
+        a->setChecked(checked);
+    }
+}
+
+void MainWindow::rebuildMenu() {
+    menuBar()->clear();
+    m_actions.clear();
+    for (const MenuPopup& popup : foliaMenuBar(m_state.texts, m_state.settings)) {
+        QMenu* menu = menuBar()->addMenu(popup.title);
+        for (const MenuEntry& entry : popup.entries) {
+            if (entry.isSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* a = menu->addAction(entry.text);
+            const int id = entry.commandId;
+            if (entry.imageNumber) a->setIcon(menuImage(entry.imageNumber));
+            if (entry.swatchColour >= 0) a->setIcon(swatchIcon(entry.swatchColour));
+            a->setIconVisibleInMenu(true);
+            if (const auto e = m_enabled.find(id); e != m_enabled.end()) a->setEnabled(e->second);
+            if (const auto c = m_checked.find(id); c != m_checked.end()) {
+                a->setCheckable(true);
+                a->setChecked(c->second);
+            }
+            connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+            m_actions[id] = a;
+        }
+    }
+}
+
+void MainWindow::runCommand(int commandId) {
+    // A checkable item flips itself when triggered; the command decides its real state.
+    if (const auto c = m_checked.find(commandId); c != m_checked.end())
+        action(commandId)->setChecked(c->second);
+    m_commands->dispatch(commandId);
+    if (m_commands->finished()) {
+        m_finished = true;
+        close();
+    }
+}
+
+void MainWindow::showView(const QImage& view) { m_pageView->setImage(view); }
+
+void MainWindow::startBusyAnimation() {
+    if (m_busyPicture) return;
+    m_busyFrame = kFirstBusyFrame;
+    m_busyPicture = new QLabel(centralWidget());
+    m_busyPicture->setAccessibleName(QStringLiteral("busy"));
+    m_busyPicture->setStyleSheet(QStringLiteral("background: white"));
+    m_busyPicture->move(133, 385);
+    m_busyPicture->setFocusPolicy(Qt::StrongFocus);
+    showNextBusyFrame();
+    m_busyPicture->show();
+    m_busyTimer.start();
+}
+
+void MainWindow::showNextBusyFrame() {
+    if (!m_busyPicture) return;
+    m_busyPicture->setPixmap(QPixmap(QStringLiteral(":/busy/%1.png").arg(m_busyFrame)));
+    m_busyPicture->adjustSize();
+    m_busyPicture->setFocus();
+    m_busyFrame = m_busyFrame >= kLastBusyFrame ? kFirstBusyFrame : m_busyFrame + 1;
+}
+
+void MainWindow::stopBusyAnimation() {
+    m_busyTimer.stop();
+    delete m_busyPicture;
+    m_busyPicture = nullptr;
+}
+
+void MainWindow::focusPage() { m_pageView->setFocus(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The window has no close box, but the window manager or the session can still close
+    // it: the Exit sequence runs then too, so nothing is lost.
+    if (!m_finished) {
+        m_commands->dispatch(command::Exit);
+        m_finished = true;
+    }
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (!isActiveWindow()) {
+            m_focusBeforeDeactivation = QApplication::focusWidget();
+        } else if (m_focusBeforeDeactivation) {
+            m_focusBeforeDeactivation->setFocus();
+            m_focusBeforeDeactivation = nullptr;
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace folia

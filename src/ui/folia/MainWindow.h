@@ -1,0 +1,71 @@
+#pragma once
+
+#include "shell/Ports.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+
+namespace folia {
+
+struct AppState;
+class CommandDispatcher;
+class PageInteraction;
+class PageViewWidget;
+class QtPrompts;
+
+// FOLIA's main window: the menu bar, the page control and the busy picture. It shows what
+// the commands decide and forwards every menu command to the dispatcher.
+class MainWindow : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState& state);
+    ~MainWindow() override;
+
+    // Runs the start-up initialisation: menu states and the document of the last run.
+    void initialise();
+    CommandDispatcher& commands() { return *m_commands; }
+    PageViewWidget& pageView() { return *m_pageView; }
+    QAction* action(int commandId) const;
+
+    // MainView
+    void setCaption(const QString& caption) override;
+    void setCommandEnabled(int commandId, bool enabled) override;
+    void setCommandChecked(int commandId, bool checked) override;
+    void rebuildMenu() override;
+    void showView(const QImage& view) override;
+    void startBusyAnimation() override;
+    void stopBusyAnimation() override;
+    void focusPage() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void runCommand(int commandId);
+    void showNextBusyFrame();
+
+    AppState& m_state;
+    std::unique_ptr<QtPrompts> m_prompts;
+    std::unique_ptr<PageInteraction> m_interaction;
+    std::unique_ptr<CommandDispatcher> m_commands;
+    PageViewWidget* m_pageView = nullptr;
+    std::map<int, QAction*> m_actions;
+    // Enabled and checked states survive a rebuild of the menu bar.
+    std::map<int, bool> m_enabled;
+    std::map<int, bool> m_checked;
+
+    QLabel* m_busyPicture = nullptr;
+    QTimer m_busyTimer;
+    int m_busyFrame = 801;
+    QPointer<QWidget> m_focusBeforeDeactivation;
+    bool m_finished = false;
+};
+
+} // namespace folia
