@@ -1,0 +1,24 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// Drawing text needs the fonts of a GUI application (the offscreen platform under ctest).
+namespace {
+
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "output_tests";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+[[maybe_unused]] const auto* const registered =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+} // namespace
