@@ -1,0 +1,95 @@
+#include "PictureLoader.h"
+
+#include "common/Cp1252.h"
+#include "common/ProgramFolder.h"
+#include "shell/Ports.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <cmath>
+
+namespace folia {
+namespace {
+
+const QString kTitle = QStringLiteral("Programador");
+
+// Rounds a scaled side to whole pixels.
+int roundedSide(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
+bool fitsAllocationLimit(int width, int height) {
+    const qint64 bytes = qint64(width) * qint64(height) * 4;
+    return bytes <= qint64(PictureLoader::kAllocationLimitMb) * 1024 * 1024;
+}
+
+} // namespace
+
+PictureLoader::PictureLoader(Prompts& prompts) : m_prompts(prompts) {}
+
+QString PictureLoader::resolvePath(const QByteArray& fileName) {
+    QString path = fromCp1252(fileName);
+#ifndef Q_OS_WIN
+    // Documents written on Windows separate folders with backslashes.
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+#endif
+    if (path.isEmpty() || QDir::isAbsolutePath(path)) return path;
+    return besideProgram(path);
+}
+
+void PictureLoader::report(const QString& text) {
+    m_prompts.tell(text, kTitle);
+}
+
+std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width, int height,
+                                          bool stretch) {
+    if (stretch && (width == 0 || height == 0)) return std::nullopt;
+    const QString shownName = fromCp1252(fileName);
+    const QString path = resolvePath(fileName);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        report(QStringLiteral("[GraphicLoadImageFileToBitmap] called on <") + shownName +
+               QStringLiteral("> Missing file"));
+        return std::nullopt;
+    }
+
+    QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    const QImage picture = info.isFile() ? reader.read() : QImage();
+    if (picture.isNull()) {
+        report(QStringLiteral(
+                   "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <") +
+               shownName + QStringLiteral(">"));
+        return std::nullopt;
+    }
+
+    const int naturalWidth = picture.width();
+    const int naturalHeight = picture.height();
+    if (naturalWidth == 0 || naturalHeight == 0) return std::nullopt;
+    if (width == 0) width = naturalWidth;
+    if (height == 0) height = naturalHeight;
+    if (!stretch) {
+        const double widthRatio = double(naturalWidth) / width;
+        const double heightRatio = double(naturalHeight) / height;
+        if (widthRatio > heightRatio) {
+            if (width < naturalWidth) height = roundedSide(naturalHeight / widthRatio);
+        } else if (height < naturalHeight) {
+            width = roundedSide(naturalWidth / heightRatio);
+        }
+    }
+    if (width <= 0 || height <= 0 || !fitsAllocationLimit(width, height)) return std::nullopt;
+
+    QImage bitmap(width, height, QImage::Format_RGB32);
+    if (bitmap.isNull()) return std::nullopt;
+    m_lastWidth = naturalWidth;
+    m_lastHeight = naturalHeight;
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, width, height), picture);
+    return bitmap;
+}
+
+} // namespace folia
