@@ -1,0 +1,42 @@
+#pragma once
+
+#include "RowLayout.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+namespace folia {
+
+struct LineRecord;
+
+// Appending marks to a row's lists. Each builder writes the entry in the stored form and
+// sets the row's flags; a list that outgrows its field is cut silently (the cut entry
+// then reads as absent). Columns are grid columns, rows 1..65.
+
+// A row that can take piece marks: text not blank and not centred or right-aligned.
+bool isUsableRow(const LineRecord& record);
+
+// "R,start-1,end;" to the horizontal list (stored with the column before the range).
+void addHorizontalPiece(LineRecord& record, int row, int startColumn, int endColumn);
+// A line under the whole text of a usable row; false (nothing added) otherwise.
+bool addFullHorizontalLine(LineRecord& record, int row);
+void addTwoColourPiece(LineRecord& record, int row, int startColumn, int endColumn,
+                       uint32_t background, uint32_t foreground);
+// The bracket belongs to the record of its first row.
+void addBracket(LineRecord& firstRowRecord, int firstRow, int lastRow);
+void addBoldPiece(LineRecord& record, int row, int startColumn, int endColumn);
+// Both take the next serial of the document's counter.
+void addPageLink(LineRecord& record, int32_t& markSerial, int row, int startColumn, int endColumn,
+                 const QByteArray& typedPage);
+void addDefinition(LineRecord& record, int32_t& markSerial, int row, int startColumn, int endColumn,
+                   const QByteArray& definition);
+// Sets the code of a row with text and without any mark; false (unchanged) otherwise.
+bool setRowAlignment(LineRecord& record, RowAlignment alignment);
+
+// The two ticked rows, first one first, when exactly two of rows 1..65 are ticked.
+std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, 66>& tickFlags);
+
+} // namespace folia

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace folia {
+
+struct LineRecord;
+
+// Alignment codes of a row, stored as "AL1", "AL2", "AL3" or nothing.
+enum class RowAlignment { None, Left, Centre, Right };
+
+// The row's code; any text other than the three codes counts as none.
+RowAlignment alignmentOf(const LineRecord& record);
+RowAlignment alignmentFromCode(const QByteArray& code);
+QByteArray alignmentCode(RowAlignment alignment);
+
+// Centred and right-aligned rows take no marks and show none.
+inline bool isCentredOrRight(RowAlignment alignment) {
+    return alignment == RowAlignment::Centre || alignment == RowAlignment::Right;
+}
+
+// The characters a row shows: the first 93 of its text, none on a picture row.
+QByteArray shownText(const LineRecord& record);
+
+// Grid column of the first character of a row showing `shownLength` characters (at most
+// 93): column 4 when unaligned or left-aligned, centred on columns 4..96, or ending in 96.
+int firstTextColumn(RowAlignment alignment, int shownLength);
+
+// Grid column of text character `position` (1-based) of the row.
+int columnOfCharacter(const LineRecord& record, int position);
+
+} // namespace folia
