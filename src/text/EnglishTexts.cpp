@@ -174,6 +174,7 @@ const TextSet& englishTexts() {
         .noOtherResults = "No other results found",
         .unencodableWarning = "Some characters of this text cannot be stored in the file and "
                               "will be written as \"?\".",
+        .notWritten = "The file could not be written: ",
 
         .findWhat = "Find what:",
         .replaceWith = "Replace with:",
@@ -185,6 +186,8 @@ const TextSet& englishTexts() {
         .findNext = "Find Next",
         .replaceAll = "Replace All",
         .cancel = "Cancel",
+
+        .pageViewName = "Page view",
     };
     return texts;
 }

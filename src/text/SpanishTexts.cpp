@@ -173,6 +173,7 @@ const TextSet& spanishTexts() {
         .noMatches = "No se encontraron coincidencias",
         .noOtherResults = "No se encontró ningún otro resultado",
         .unencodableWarning = "Algunos caracteres de este texto no caben en el archivo y se grabarán como \"?\".",
+        .notWritten = "No se pudo grabar el archivo: ",
 
         .findWhat = "Buscar:",
         .replaceWith = "Reemplazar por:",
@@ -184,6 +185,8 @@ const TextSet& spanishTexts() {
         .findNext = "Buscar siguiente",
         .replaceAll = "Reemplazar todo",
         .cancel = "Cancelar",
+
+        .pageViewName = "Vista de página",
     };
     return texts;
 }

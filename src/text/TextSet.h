@@ -76,10 +76,14 @@ struct TextSet {
     QString hopeUseful, complementFor, editorCredit, visitMeEditor, editorTitle;
     QString noMatches, noOtherResults;
     QString unencodableWarning; // before a write that must replace characters by '?'
+    QString notWritten;         // a write failed; the file's path follows
 
     // Quillet: find and replace dialog
     QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext,
         replaceAll, cancel;
+
+    // FOLIA: accessible names of controls
+    QString pageViewName;
 };
 
 const TextSet& englishTexts();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+
+namespace folia {
+
+// What the editor's logic needs from its window: the text box and the status bar.
+// The window implements it over its widgets; tests replace it with a plain buffer.
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+    // The whole text, hard breaks as '\n'.
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+    // 0-based offsets into text(), end exclusive.
+    virtual std::pair<qsizetype, qsizetype> selection() const = 0;
+    // Selects and scrolls the caret into view.
+    virtual void select(qsizetype start, qsizetype end) = 0;
+    virtual void focusText() = 0;
+    virtual void showCounts(const QString& lines, const QString& pages) = 0;
+};
+
+} // namespace folia

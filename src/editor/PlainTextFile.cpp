@@ -1,0 +1,64 @@
+#include "PlainTextFile.h"
+
+#include "common/AtomicFile.h"
+#include "common/Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace folia {
+
+QString textFromPlainBytes(const QByteArray& bytes) {
+    const QString decoded = fromCp1252(bytes);
+    QString text;
+    text.reserve(decoded.size() + 1);
+    qsizetype lineStart = 0;
+    const qsizetype size = decoded.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = decoded[i];
+        if (c != u'\r' && c != u'\n') continue;
+        text += QStringView(decoded).mid(lineStart, i - lineStart);
+        text += u'\n';
+        if (c == u'\r' && i + 1 < size && decoded[i + 1] == u'\n') ++i;
+        lineStart = i + 1;
+    }
+    // The last line may lack its end; an empty file still reads as one empty line.
+    if (lineStart < size || size == 0) {
+        text += QStringView(decoded).mid(lineStart);
+        text += u'\n';
+    }
+    return text;
+}
+
+QString readPlainText(const QString& path) {
+    QFile file(path);
+    // A read error ends the reading: what was read so far is the text.
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return textFromPlainBytes(bytes);
+}
+
+QByteArray plainBytesToAppend(const QString& text) {
+    QString withCrLf = text;
+    withCrLf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return toCp1252(withCrLf) + "\r\n";
+}
+
+bool appendPlainText(const QString& path, const QString& text) {
+    const QFileInfo info(path);
+    QByteArray existing;
+    if (info.exists()) {
+        QFile file(path);
+        // Never replace a file that could not be read back first, nor one the user
+        // protected against writing.
+        if (!info.isWritable() || !file.open(QIODevice::ReadOnly)) return false;
+        existing = file.readAll();
+        if (file.error() != QFileDevice::NoError) return false;
+    }
+    const QByteArray added = plainBytesToAppend(text);
+    return writeFileAtomically(path, [&](const AppendBytes& append) {
+        return append(existing.constData(), existing.size()) &&
+               append(added.constData(), added.size());
+    });
+}
+
+} // namespace folia
