@@ -1,0 +1,184 @@
+#include "TextImport.h"
+
+#include "common/EventPump.h"
+#include "output/PictureLoader.h"
+#include "shell/AppState.h"
+#include "shell/Ports.h"
+#include "text/TextSet.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace folia {
+namespace {
+
+constexpr qsizetype kStoredLineLength = 113;
+constexpr int kRowHeight = 16;
+constexpr qint64 kReadChunk = 64 * 1024;
+
+// Reads a file line by line in fixed chunks: a line is kept only up to the length that
+// is stored, so a file without line ends costs no more memory than a short one.
+class LineReader {
+public:
+    LineReader(QIODevice& device, EventPump& pump) : m_device(device), m_pump(pump) {}
+
+    bool atEnd() { return m_pos == m_buffer.size() && !refill(); }
+
+    // The next line without its end (CR LF, LF or CR), cut to `keep` bytes.
+    QByteArray next(qsizetype keep) {
+        QByteArray line;
+        while (m_pos < m_buffer.size() || refill()) {
+            const char* begin = m_buffer.constData() + m_pos;
+            const char* end = m_buffer.constData() + m_buffer.size();
+            const char* stop =
+                std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+            line.append(begin, std::min<qsizetype>(stop - begin, keep - line.size()));
+            m_pos += stop - begin;
+            if (stop == end) continue;
+            ++m_pos;
+            if (*stop == '\r' && (m_pos < m_buffer.size() || refill()) && m_buffer[m_pos] == '\n')
+                ++m_pos;
+            break;
+        }
+        return line;
+    }
+
+private:
+    bool refill() {
+        m_buffer = m_device.read(kReadChunk);
+        m_pos = 0;
+        m_pump.pump();
+        return !m_buffer.isEmpty();
+    }
+
+    QIODevice& m_device;
+    EventPump& m_pump;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+};
+
+// Fills the document row by row, page after page.
+class Importer {
+public:
+    Importer(AppState& state, MainView& view, Prompts& prompts, const PageFilled& pageFilled)
+        : m_state(state), m_view(view), m_pictures(prompts), m_pageFilled(pageFilled) {}
+
+    void start() {
+        m_state.documentPresent = true;
+        m_state.document.clear();
+        m_state.surfaces.view().fill(Qt::white);
+        beginPage(1);
+    }
+
+    // Places the next line; false once the document is full and the line was dropped.
+    bool add(const QByteArray& line) {
+        if (++m_row > Document::kRowsPerPage) {
+            m_pageFilled(m_page);
+            if (m_page == Document::kMaxPages) return false;
+            beginPage(m_page + 1);
+            m_row = 1;
+        }
+        ++m_lineCounter;
+        if (const auto path = picturePath(line))
+            placePicture(*path);
+        else
+            placeText(line);
+        return true;
+    }
+
+    void finish(bool full) {
+        if (!full) m_pageFilled(m_page);
+        // Surfaces of an earlier, longer document go.
+        PageSurfaces& surfaces = m_state.surfaces;
+        for (int page = m_page + 1; page <= Document::kMaxPages; ++page)
+            if (surfaces.hasPage(page)) surfaces.page(page) = QImage();
+        m_state.currentPage = 1;
+        m_view.setCaption(pageCaption(m_state.texts, 1, m_state.document.pageCount));
+    }
+
+private:
+    // A page starts on a white surface. Surfaces left by the previous document are
+    // cleared and reused: making 200 fresh ones costs far more than clearing them.
+    void beginPage(int page) {
+        PageSurfaces& surfaces = m_state.surfaces;
+        if (surfaces.hasPage(page))
+            surfaces.page(page).fill(Qt::white);
+        else
+            surfaces.renew(page);
+        m_page = page;
+        m_state.currentPage = page;
+        m_state.document.pageCount = page;
+        const TextSet& texts = m_state.texts;
+        m_view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
+    }
+
+    LineRecord& placeRow(int row) {
+        LineRecord& record = m_state.document.editRow(m_page, row);
+        record.lineNumber = m_lineCounter;
+        record.page = m_page;
+        record.lineOnPage = static_cast<int16_t>(row);
+        return record;
+    }
+
+    void placeText(const QByteArray& line) { placeRow(m_row).setText(TextField::Text, line); }
+
+    // A picture takes its first row and one more for every full 16 pixels of its height,
+    // all with the same line number; one that does not fit on the rest of the page is
+    // dropped and leaves its row empty. A missing file (height 0) still takes its row.
+    void placePicture(const QByteArray& path) {
+        const std::optional<QImage> picture = m_pictures.load(path, 0, 0, false);
+        const int height = picture ? picture->height() : 0;
+        if (kRowHeight * (Document::kRowsPerPage - m_row) <= height) return;
+        const int extraRows = height / kRowHeight;
+        for (int row = m_row; row <= m_row + extraRows; ++row)
+            placeRow(row);
+        LineRecord& first = m_state.document.editRow(m_page, m_row);
+        first.setText(TextField::Text, path);
+        first.imageStart = 1;
+        m_row += extraRows;
+        m_lineCounter += extraRows;
+    }
+
+    AppState& m_state;
+    MainView& m_view;
+    PictureLoader m_pictures;
+    const PageFilled& m_pageFilled;
+    int m_page = 1;
+    int m_row = 0;
+    int32_t m_lineCounter = 0;
+};
+
+} // namespace
+
+std::optional<QByteArray> picturePath(const QByteArray& line) {
+    if (!line.startsWith("{@@") || !line.endsWith('}')) return std::nullopt;
+    // The second comma-separated field, without the closing brace that ends it.
+    const QList<QByteArray> fields = line.split(',');
+    if (fields.size() < 2 || fields[1].isEmpty()) return QByteArray();
+    return fields[1].chopped(1);
+}
+
+bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path,
+                const PageFilled& pageFilled) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+
+    view.startBusyAnimation();
+    EventPump pump;
+    LineReader reader(file, pump);
+    Importer importer(state, view, prompts, pageFilled);
+    importer.start();
+    // Even an empty file gives one (empty) line.
+    bool full = !importer.add(reader.next(kStoredLineLength));
+    while (!full && !reader.atEnd()) {
+        full = !importer.add(reader.next(kStoredLineLength));
+        pump.pump();
+    }
+    importer.finish(full);
+    view.stopBusyAnimation();
+    view.focusPage();
+    return true;
+}
+
+} // namespace folia
