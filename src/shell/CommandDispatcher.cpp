@@ -13,6 +13,7 @@
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
 #include "view/PageInteraction.h"
+#include "view/PageRenderer.h"
 
 #include "document/TextImport.h"
 #include "output/PageFurniture.h"
@@ -125,11 +126,6 @@ void CommandDispatcher::redrawAllPagesThenCurrent() {
     redrawAndShow();
 }
 
-void CommandDispatcher::resetTicks() {
-    m_state.tickFlags.fill(false);
-    m_interaction.drawEmptyTickBoxes();
-}
-
 void CommandDispatcher::finishMark() {
     applyDocumentMenu(m_view);
     m_state.interactionState = InteractionState::Idle;
@@ -156,7 +152,11 @@ void CommandDispatcher::newDocument() {
         m_state.surfaces.renew(m_state.currentPage);
         m_state.surfaces.view().fill(Qt::white);
         m_state.viewOffset = 0;
-        importText(m_state, m_view, m_prompts, *path);
+        importText(m_state, m_view, m_prompts, *path, [this](int page) {
+            renderPage(m_state, page, false, m_prompts);
+            drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings,
+                              m_state.texts, true);
+        });
         m_view.focusPage();
         drawPageFurniture(m_state.surfaces.page(m_state.currentPage), m_state.currentPage,
                           m_state.settings, m_state.texts, true);
@@ -257,7 +257,7 @@ void CommandDispatcher::align(int commandId) {
             setRowAlignment(m_state.document.editRow(m_state.currentPage, row),
                             alignmentOfCommand(commandId));
     redrawPage(m_state, m_prompts);
-    resetTicks();
+    m_interaction.resetTicks();
     showView(m_state, m_view);
 }
 
@@ -267,7 +267,7 @@ void CommandDispatcher::fullHorizontalLine() {
         if (m_state.tickFlags[row])
             addFullHorizontalLine(m_state.document.editRow(m_state.currentPage, row), row);
     redrawPage(m_state, m_prompts);
-    resetTicks();
+    m_interaction.resetTicks();
     showView(m_state, m_view);
 }
 
@@ -287,7 +287,7 @@ void CommandDispatcher::verticalLine() {
     addBracket(m_state.document.editRow(m_state.currentPage, rows->first), rows->first,
                rows->second);
     redrawPage(m_state, m_prompts);
-    resetTicks();
+    m_interaction.resetTicks();
     showView(m_state, m_view);
 }
 

@@ -57,7 +57,6 @@ private:
     void snapshot();
     void redrawAndShow();
     void redrawAllPagesThenCurrent();
-    void resetTicks();
     void finishMark();
     // Asks for a page number until the answer names another page of the document; the
     // answer as typed, or nothing when the user cancelled.

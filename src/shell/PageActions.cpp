@@ -3,7 +3,6 @@
 #include "AppState.h"
 #include "Ports.h"
 #include "output/PageFurniture.h"
-#include "text/TextSet.h"
 #include "view/PageRenderer.h"
 
 namespace folia {
@@ -16,9 +15,5 @@ void redrawPage(AppState& state, Prompts& prompts, bool screenMode) {
 }
 
 void showView(AppState& state, MainView& view) { refreshView(state, view); }
-
-void showPageCaption(AppState& state, MainView& view) {
-    view.setCaption(pageCaption(state.texts, state.currentPage, state.document.pageCount));
-}
 
 } // namespace folia

@@ -13,7 +13,5 @@ class Prompts;
 void redrawPage(AppState& state, Prompts& prompts, bool screenMode = true);
 // Shows the current page in the view at the vertical offset.
 void showView(AppState& state, MainView& view);
-// Caption "Page n of N".
-void showPageCaption(AppState& state, MainView& view);
 
 } // namespace folia

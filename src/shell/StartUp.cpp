@@ -7,6 +7,7 @@
 #include "PageActions.h"
 #include "Ports.h"
 #include "document/CacheFile.h"
+#include "view/PageRenderer.h"
 #include "text/TextSet.h"
 
 #include <QFileInfo>

@@ -1,12 +1,43 @@
 #include "FoliaApp.h"
 
+#include "MainWindow.h"
+#include "common/QtPrompts.h"
+#include "settings/SettingsFile.h"
+#include "shell/AppState.h"
+#include "shell/StartUp.h"
+#include "text/TextSet.h"
+
 #include <QApplication>
+#include <QScreen>
+#include <QStyle>
 
 namespace folia {
+namespace {
 
-int runFolia(int argc, char** argv, const TextSet&) {
+// Without a PNG encoder the program could not export or keep its pictures: it says so
+// and ends before anything is written.
+void reportMissingCodecs(const TextSet& texts) {
+    QtPrompts prompts(nullptr);
+    prompts.tell(texts.gdiFailure, texts.gdiFailureTitle, MessageIcon::None, true);
+}
+
+} // namespace
+
+int runFolia(int argc, char** argv, const TextSet& texts) {
     QApplication app(argc, argv);
-    return 0;
+    AppState state(texts);
+    state.settings = loadSettings(settingsPath());
+    if (!imageCodecsAvailable()) {
+        reportMissingCodecs(texts);
+        return 0;
+    }
+    MainWindow window(state);
+    window.adjustSize();
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           app.primaryScreen()->availableGeometry()));
+    window.show();
+    window.initialise();
+    return app.exec();
 }
 
 } // namespace folia
