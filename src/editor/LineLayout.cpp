@@ -14,13 +14,15 @@ namespace {
 //   hyphen, and so on. The next word goes down when its last character would pass
 //   column 93.
 // - The spaces at a soft wrap stay at the end of the upper row (the box lets them hang
-//   invisibly past the edge), so the lower row starts with the next word. They are not
-//   written: a wrapped row ends in the file at its last visible character. A row that
-//   ends at a hard break keeps its trailing spaces, as far as column 93.
+//   invisibly past the edge), so the lower row starts with the next word. Blanks at the
+//   end of a wrapped row are not written: it ends in the file at its last visible
+//   character. A row that ends at a hard break keeps its trailing blanks, as far as
+//   column 93.
 // - A word longer than a row is cut after the character that fills the row.
 // - A tab takes one column, as every character does in a FOLIA row (QuilletTextBox sets
-//   the box's tab stops one character apart). Unlike spaces it must fit: a tab past
-//   column 93 ends the row, and the blanks after it start the next one.
+//   the box's tab stops one character apart). Unlike spaces it must fit: spaces past
+//   column 93 before a tab send the tab down to start the next row; a tab that is itself
+//   the 94th column ends the row, and the blanks after it start the next one.
 
 bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
@@ -82,22 +84,26 @@ void layOutParagraph(QStringView para, qsizetype offset,
     qsizetype pos = 0;
     do {
         const qsizetype rowStart = pos;
-        qsizetype placed = 0;  // columns up to the end of the last word on the row
-        qsizetype pending = 0; // blanks after it
+        qsizetype placed = 0;  // columns settled on the row
+        qsizetype pending = 0; // spaces after them, hanging unless a word follows
+        qsizetype wordEnd = 0; // columns up to the end of the last word
         qsizetype p = pos;
         bool softWrap = false;
         while (p < n) {
             if (para[p] == u'\t') {
-                // A tab joins the blanks before it to the row, unless it no longer fits:
-                // then it ends the row, hanging with them.
-                ++pending;
-                ++p;
+                // A tab first settles the blanks before it, then must fit itself;
+                // either failing ends the row, the tab hanging in the second case.
                 if (placed > 0 && placed + pending > kRowColumns) {
                     softWrap = true;
                     break;
                 }
-                placed += pending;
+                placed += pending + 1;
                 pending = 0;
+                ++p;
+                if (placed > kRowColumns && placed > 1) {
+                    softWrap = true;
+                    break;
+                }
                 continue;
             }
             if (para[p] == u' ') {
@@ -117,6 +123,7 @@ void layOutParagraph(QStringView para, qsizetype offset,
                 ++q;
             if (placed + pending + (q - p) <= kRowColumns) {
                 placed += pending + (q - p);
+                wordEnd = placed;
                 pending = 0;
                 p = q;
                 continue;
@@ -126,12 +133,13 @@ void layOutParagraph(QStringView para, qsizetype offset,
                 // Nothing fits before the word: cut it where the row is full.
                 const qsizetype cut = std::max<qsizetype>(1, kRowColumns - pending);
                 placed = pending + cut;
+                wordEnd = placed;
                 pending = 0;
                 p += cut;
             }
             break;
         }
-        const qsizetype written = softWrap ? placed : std::min(placed + pending, kRowColumns);
+        const qsizetype written = softWrap ? wordEnd : std::min(placed + pending, kRowColumns);
         visit({offset + rowStart, written});
         pos = p;
     } while (pos < n);
