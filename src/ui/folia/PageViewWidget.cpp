@@ -1,0 +1,73 @@
+#include "PageViewWidget.h"
+
+#include "text/TextSet.h"
+#include "view/PageInteraction.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace folia {
+namespace {
+
+QPoint pixelOf(const QMouseEvent* event) {
+    const QPointF position = event->position();
+    return {int(std::floor(position.x())), int(std::floor(position.y()))};
+}
+
+} // namespace
+
+PageViewWidget::PageViewWidget(PageInteraction& interaction, QWidget* parent)
+    : QWidget(parent), m_interaction(interaction) {
+    setFixedSize(kWidth, kHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(interaction.texts().pageViewName);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_image = QImage(kWidth, kHeight, QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+}
+
+void PageViewWidget::setImage(const QImage& view) {
+    m_image = view;
+    update();
+}
+
+void PageViewWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, m_image);
+}
+
+void PageViewWidget::keyPressEvent(QKeyEvent* event) {
+    m_interaction.keyPressed(event->key());
+    QWidget::keyPressEvent(event);
+}
+
+void PageViewWidget::wheelEvent(QWheelEvent* event) {
+    m_interaction.wheelTurned(event->angleDelta().y());
+    event->accept();
+}
+
+void PageViewWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = pixelOf(event);
+    if (event->button() == Qt::LeftButton)
+        m_interaction.leftPressed(at.x(), at.y());
+    else if (event->button() == Qt::RightButton)
+        m_interaction.rightPressed(at.x(), at.y());
+}
+
+void PageViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = pixelOf(event);
+    m_interaction.leftReleased(at.x(), at.y());
+    setCursor(Qt::ArrowCursor);
+}
+
+void PageViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = pixelOf(event);
+    m_interaction.pointerMoved(at.x(), at.y());
+}
+
+} // namespace folia

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ReadingGuide.h"
+
+namespace folia {
+
+struct AppState;
+struct TextSet;
+class MainView;
+class Prompts;
+
+// What the page view does with keys, the wheel and the mouse: page turning, scrolling,
+// the reading guide, row ticks in tick mode, selecting a character range, following
+// page links and showing definitions. The widget passes the pointer's position on the
+// page control (794 x 955); the page lies at the view offset within it.
+class PageInteraction {
+public:
+    PageInteraction(AppState& state, MainView& view, Prompts& prompts);
+
+    void keyPressed(int qtKey);        // Qt::Key values
+    void wheelTurned(int angleDeltaY); // positive = away from the user
+    void pointerMoved(int x, int y);
+    void leftPressed(int x, int y);
+    void leftReleased(int x, int y);
+    void rightPressed(int x, int y);
+
+    // For the "Guide Reader" command: puts the guide on the first row with text from the
+    // current page on (the page may change; the caption follows). False, with nothing
+    // changed, when no row qualifies.
+    bool switchGuideOn();
+    // Idle, no drag (start-up, a new document).
+    void resetState();
+
+    // Tick mode: every row's empty box on the current page surface (ticks unchanged).
+    void drawEmptyTickBoxes();
+    // All ticks cleared and the empty boxes drawn again.
+    void resetTicks();
+
+    const TextSet& texts() const;
+
+private:
+    struct PagePoint {
+        int row = 0;
+        int column = 0;
+        bool onText() const; // rows 1..65, columns 1..93: where presses count
+    };
+    PagePoint pagePoint(int x, int y) const;
+
+    void turnPage(int step);
+    void moveGuide(bool down);
+    void scrollBy(int pixels);
+    void toggleTick(const PagePoint& point);
+    void followLinks(const PagePoint& point);
+    void startSelection(const PagePoint& point);
+    void cancelSelection();
+    void paintSelectedCell(int column);
+    void showCurrentPage(bool unaccentedCaption);
+    void showCaption(bool unaccentedCaption);
+
+    AppState& m_state;
+    MainView& m_view;
+    Prompts& m_prompts;
+    ReadingGuide m_guide;
+    int m_wheelRemainder = 0;
+};
+
+} // namespace folia

@@ -1,0 +1,53 @@
+#include "TickBoxes.h"
+
+#include "CharacterGrid.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace folia::tickbox {
+namespace {
+
+constexpr QRgb kSilver = qRgb(192, 192, 192); // 12632256
+constexpr int kBoxInset = 3;
+constexpr int kBoxSize = 12;
+constexpr int kMarkInset = 5;
+constexpr int kMarkSize = 8;
+
+} // namespace
+
+Shape shapeFromSetting(int value) {
+    return value == 0 ? Shape::Square : Shape::Round;
+}
+
+void drawEmpty(QImage& page, int row, Shape shape) {
+    QPainter painter(&page);
+    painter.setPen(QPen(QColor(kSilver), 1));
+    painter.setBrush(Qt::NoBrush);
+    // A 1-pixel outline of an 11 x 11 rectangle covers 12 x 12 pixels.
+    const QRect box(grid::columnLeft(1) + kBoxInset, grid::rowTop(row) + kBoxInset, kBoxSize - 1,
+                    kBoxSize - 1);
+    if (shape == Shape::Square)
+        painter.drawRect(box);
+    else
+        painter.drawEllipse(box);
+}
+
+void drawEmptyForAllRows(QImage& page, Shape shape) {
+    for (int row = 1; row <= grid::kRows; ++row)
+        drawEmpty(page, row, shape);
+}
+
+void drawMark(QImage& page, int row, bool ticked) {
+    QPainter painter(&page);
+    painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize,
+                     ticked ? QColor(kSilver) : QColor(Qt::white));
+}
+
+bool contains(int row, int px, int py) {
+    const int top = grid::rowTop(row);
+    return px >= kBoxInset && px <= kBoxInset + kBoxSize && py >= top + kBoxInset &&
+           py <= top + kBoxInset + kBoxSize;
+}
+
+} // namespace folia::tickbox
