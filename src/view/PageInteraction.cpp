@@ -156,12 +156,7 @@ void PageInteraction::rightPressed(int x, int y) {
     }
 }
 
-bool PageInteraction::switchGuideOn() {
-    const int pageBefore = m_state.currentPage;
-    if (!m_guide.switchOn()) return false;
-    if (m_state.currentPage != pageBefore) showCaption(false);
-    return true;
-}
+bool PageInteraction::switchGuideOn() { return m_guide.switchOn(); }
 
 void PageInteraction::resetState() {
     m_state.interactionState = InteractionState::Idle;
@@ -196,10 +191,6 @@ void PageInteraction::moveGuide(bool down) {
 
 void PageInteraction::showCurrentPage(bool unaccentedCaption) {
     refreshView(m_state, m_view);
-    showCaption(unaccentedCaption);
-}
-
-void PageInteraction::showCaption(bool unaccentedCaption) {
     const int page = m_state.currentPage;
     const int count = m_state.document.pageCount;
     m_view.setCaption(unaccentedCaption ? pageCaptionUnaccented(m_state.texts, page, count)

@@ -25,8 +25,8 @@ public:
     void rightPressed(int x, int y);
 
     // For the "Guide Reader" command: puts the guide on the first row with text from the
-    // current page on (the page may change; the caption follows). False, with nothing
-    // changed, when no row qualifies.
+    // current page on (the page may change). False, with nothing changed, when no row
+    // qualifies. Redrawing and the caption are the command's.
     bool switchGuideOn();
     // Idle, no drag (start-up, a new document).
     void resetState();
@@ -55,7 +55,6 @@ private:
     void cancelSelection();
     void paintSelectedCell(int column);
     void showCurrentPage(bool unaccentedCaption);
-    void showCaption(bool unaccentedCaption);
 
     AppState& m_state;
     MainView& m_view;
