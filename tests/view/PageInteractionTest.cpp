@@ -295,14 +295,5 @@ TEST_F(PageInteractionTest, DefinitionsAndLinksAnswerOnlyTheirOwnButton) {
     EXPECT_EQ(state.currentPage, 1);
 }
 
-TEST_F(PageInteractionTest, ResetStateEndsAnySelection) {
-    pressAt(30, 12);
-    interaction.resetState();
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
-    EXPECT_FALSE(state.dragFlag);
-    moveTo(35, 12);
-    EXPECT_EQ(cellBackground(35, 12), kWhite);
-}
-
 } // namespace
 } // namespace folia

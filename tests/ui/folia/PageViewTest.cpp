@@ -156,13 +156,5 @@ TEST_F(PageViewTest, TheWheelScrollsFifteenPixelsANotch) {
     EXPECT_EQ(state.viewOffset, -15);
 }
 
-TEST_F(PageViewTest, ArrowKeysTurnPages) {
-    key(Qt::Key_Right, 2);
-    EXPECT_EQ(state.currentPage, 3);
-    key(Qt::Key_Left);
-    EXPECT_EQ(state.currentPage, 2);
-    EXPECT_EQ(view.captions.back(), "Page 2 of 4");
-}
-
 } // namespace
 } // namespace folia
