@@ -152,11 +152,13 @@ void CommandDispatcher::newDocument() {
         m_state.surfaces.renew(m_state.currentPage);
         m_state.surfaces.view().fill(Qt::white);
         m_state.viewOffset = 0;
+        const int32_t serial = m_state.document.markSerial; // serials go on across documents
         importText(m_state, m_view, m_prompts, *path, [this](int page) {
             renderPage(m_state, page, false, m_prompts);
             drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings,
                               m_state.texts, true);
         });
+        m_state.document.markSerial = serial;
         m_view.focusPage();
         drawPageFurniture(m_state.surfaces.page(m_state.currentPage), m_state.currentPage,
                           m_state.settings, m_state.texts, true);

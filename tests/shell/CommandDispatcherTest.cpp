@@ -1,0 +1,243 @@
+#include "ShellFixture.h"
+#include "settings/SettingsFile.h"
+#include "shell/CommandIds.h"
+#include "shell/StartUp.h"
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+using Commands = ShellFixture;
+
+void selectRange(AppState& state, int row, int start, int end) {
+    state.interactionState = InteractionState::RangeSelected;
+    state.selection = {row, start, end};
+}
+
+} // namespace
+
+TEST_F(Commands, VerticalLineNeedsExactlyTwoTickedRows) {
+    makeDocument(1);
+    state.interactionState = InteractionState::Ticking;
+    state.tickFlags[5] = state.tickFlags[9] = true;
+    commands.dispatch(command::UnderlineVertical);
+    EXPECT_EQ(list(5, TextField::VerticalMarks), QByteArray("5,9;"));
+    EXPECT_EQ(row(5).hasMarks, 1);
+    EXPECT_EQ(pausedMs, 1000);
+    for (bool tick : state.tickFlags) EXPECT_FALSE(tick);
+    const QByteArray saved = cacheBytes();
+    EXPECT_FALSE(saved.isEmpty()) << "the snapshot was taken";
+
+    state.tickFlags[1] = state.tickFlags[2] = state.tickFlags[3] = true;
+    commands.dispatch(command::UnderlineVertical);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "You have not selected 2 lines only ...");
+    EXPECT_EQ(prompts.messages[0].title, "Programmer");
+    EXPECT_EQ(cacheBytes(), saved) << "no snapshot without two rows";
+    EXPECT_EQ(list(1, TextField::VerticalMarks), QByteArray());
+}
+
+TEST_F(Commands, GoToAsksUntilTheAnswerNamesAnotherPage) {
+    makeDocument(7, 1);
+    state.currentPage = 3;
+    prompts.answers = {"3", "0", "8", "", "abc", "5"};
+    commands.dispatch(command::GoTo);
+    EXPECT_EQ(prompts.inputs.size(), 6u);
+    for (const auto& asked : prompts.inputs) {
+        EXPECT_EQ(asked.prompt, "Enter page number");
+        EXPECT_EQ(asked.title, "From 1 to 7");
+        EXPECT_EQ(asked.defaultText, "");
+    }
+    EXPECT_EQ(state.currentPage, 5);
+    EXPECT_EQ(view.caption, "Page 5 of 7");
+}
+
+TEST_F(Commands, GoToRoundsHalvesToEvenAndCanBeCancelled) {
+    makeDocument(7, 1);
+    state.currentPage = 3;
+    prompts.answers = {"2.5"};
+    commands.dispatch(command::GoTo);
+    EXPECT_EQ(state.currentPage, 2);
+    prompts.answers = {"3.5"};
+    commands.dispatch(command::GoTo);
+    EXPECT_EQ(state.currentPage, 4);
+    prompts.answers = {std::nullopt};
+    commands.dispatch(command::GoTo);
+    EXPECT_EQ(state.currentPage, 4) << "cancel leaves the command";
+
+    makeDocument(1, 1);
+    prompts.inputs.clear();
+    commands.dispatch(command::GoTo);
+    EXPECT_TRUE(prompts.inputs.empty()) << "nothing to go to in a one-page document";
+}
+
+TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
+    makeDocument(2);
+    commands.dispatch(command::Update); // a first rendering of both pages
+    selectRange(state, 12, 30, 42);
+    commands.dispatch(command::UnderlinePieceBold);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
+    EXPECT_EQ(row(12).hasBold, 1);
+    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_TRUE(view.isEnabled(command::Undo));
+
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray()) << "the page before the bold piece";
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "a single level of undo";
+}
+
+TEST_F(Commands, PieceCommandsOnAnUnusableRowStoreNothingButStillSnapshot) {
+    makeDocument(1);
+    state.document.editRow(1, 4).setText(TextField::Alignment, "AL2");
+    selectRange(state, 4, 10, 20);
+    commands.dispatch(command::UnderlinePieceHorizontal);
+    EXPECT_EQ(list(4, TextField::HorizontalMarks), QByteArray());
+    EXPECT_FALSE(cacheBytes().isEmpty());
+    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+
+    selectRange(state, 6, 10, 20);
+    commands.dispatch(command::UnderlinePieceHorizontal);
+    EXPECT_EQ(list(6, TextField::HorizontalMarks), QByteArray("6,9,20;"));
+    selectRange(state, 6, 5, 8);
+    commands.dispatch(command::UnderlinePieceTwoColours);
+    EXPECT_EQ(list(6, TextField::TwoColourMarks), QByteArray("6,5,8,255,16777215;"));
+}
+
+TEST_F(Commands, AlignmentSkipsRowsThatCarryMarks) {
+    makeDocument(1);
+    state.interactionState = InteractionState::Ticking;
+    state.tickFlags[2] = state.tickFlags[3] = true;
+    commands.dispatch(command::UnderlineFullHorizontal);
+    EXPECT_EQ(list(2, TextField::HorizontalMarks), QByteArray("2,3,41;"));
+    state.tickFlags[2] = state.tickFlags[4] = true;
+    commands.dispatch(command::AlignRowsCentre);
+    EXPECT_EQ(list(2, TextField::Alignment), QByteArray()) << "an underlined row keeps its place";
+    EXPECT_EQ(list(4, TextField::Alignment), QByteArray("AL2"));
+}
+
+TEST_F(Commands, LinksAskForAnotherPageAndShareTheSerialWithDefinitions) {
+    makeDocument(5, 3);
+    state.document.markSerial = 4;
+    selectRange(state, 2, 10, 14);
+    prompts.answers = {"1", "0", "9", "x", " 3"};
+    commands.dispatch(command::UnderlineLink);
+    EXPECT_EQ(prompts.inputs.back().title, "From 1 to 5");
+    EXPECT_EQ(list(2, TextField::LinkMarks), QByteArray("2,10,14,1E5;"));
+    EXPECT_EQ(list(2, TextField::LinkTargets), QByteArray(" 3,1E5;")) << "kept as typed";
+    EXPECT_EQ(row(2).linkKind, 1);
+
+    selectRange(state, 3, 4, 8);
+    prompts.answers = {"A word"};
+    commands.dispatch(command::UnderlineDefinition);
+    EXPECT_EQ(list(3, TextField::DefinitionTexts), QByteArray("A word|2E6~"));
+    EXPECT_EQ(list(3, TextField::LinkMarks), QByteArray("3,4,8,2E6;"));
+    EXPECT_EQ(row(3).linkKind, 2);
+}
+
+TEST_F(Commands, ADefinitionTooLongComesBackAndCancelStoresNothing) {
+    makeDocument(2, 3);
+    selectRange(state, 1, 4, 9);
+    const QString tooLong(256, 'd');
+    prompts.answers = {"", tooLong, std::nullopt};
+    commands.dispatch(command::UnderlineDefinition);
+    ASSERT_EQ(prompts.inputs.size(), 3u);
+    EXPECT_EQ(prompts.inputs[0].defaultText, "");
+    EXPECT_EQ(prompts.inputs[0].title, "Programmer");
+    EXPECT_EQ(prompts.inputs[2].defaultText, tooLong) << "offered again for shortening";
+    EXPECT_EQ(list(1, TextField::DefinitionTexts), QByteArray());
+    EXPECT_EQ(state.document.markSerial, 0);
+    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+
+    selectRange(state, 1, 4, 9);
+    prompts.answers = {QString(255, 'e')};
+    commands.dispatch(command::UnderlineDefinition);
+    EXPECT_TRUE(list(1, TextField::DefinitionTexts).startsWith(QByteArray(255, 'e') + "|2E1~"));
+}
+
+TEST_F(Commands, LinksNeedMoreThanOnePage) {
+    makeDocument(1, 3);
+    selectRange(state, 1, 4, 9);
+    commands.dispatch(command::UnderlineLink);
+    commands.dispatch(command::UnderlineDefinition);
+    EXPECT_TRUE(prompts.inputs.empty());
+    EXPECT_TRUE(cacheBytes().isEmpty());
+}
+
+TEST_F(Commands, ColourCommandsCopyTheSelectedColourAndRebuildTheMenu) {
+    makeDocument(1, 1);
+    const int builds = view.menuBuilds;
+    commands.dispatch(command::HorizontalColour);
+    EXPECT_EQ(state.settings.colours.horizontal, 0) << "black until a favourite is picked";
+    state.selectedColour = 0x00FF8800;
+    commands.dispatch(command::SelectorTextColour);
+    EXPECT_EQ(state.settings.colours.selectorText, 0x00FF8800);
+    EXPECT_EQ(view.menuBuilds, builds + 2);
+}
+
+TEST_F(Commands, ExitStoresDocumentAndPosition) {
+    makeDocument(7, 2);
+    state.currentPage = 2;
+    state.viewOffset = -300;
+    state.document.editRow(2, 1).setText(TextField::BoldMarks, "1,4,9;");
+    commands.dispatch(command::Exit);
+    EXPECT_TRUE(commands.finished());
+    const Settings saved = loadSettings(settingsPath());
+    EXPECT_EQ(saved.position.page, 2);
+    EXPECT_EQ(saved.position.offsetY, -300);
+    Document again;
+    ASSERT_TRUE(loadCache(again, cachePath()));
+    EXPECT_EQ(again.row(2, 1).text(TextField::BoldMarks), QByteArray("1,4,9;"));
+}
+
+TEST_F(Commands, ExitWithoutADocumentLeavesAnUnreadableCacheAlone) {
+    QFile damaged(cachePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a cache");
+    damaged.close();
+    commands.dispatch(command::Exit);
+    EXPECT_EQ(cacheBytes(), QByteArray("not a cache"));
+}
+
+TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
+    state.document.markSerial = 9;
+    const QString text = folder.filePath("text.txt");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int i = 1; i <= 70; ++i) file.write("line " + QByteArray::number(i) + "\n");
+    file.close();
+    prompts.fileToOpen = text;
+    commands.dispatch(command::New);
+    ASSERT_EQ(prompts.fileRequests.size(), 1u);
+    EXPECT_EQ(prompts.fileRequests[0].filterDescription, "Text");
+    EXPECT_EQ(prompts.fileRequests[0].filterPattern, "*.*");
+    EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_EQ(view.caption, "Page 1 of 2");
+    EXPECT_TRUE(view.isEnabled(command::SaveImage));
+    EXPECT_TRUE(view.isEnabled(command::Undo));
+    EXPECT_FALSE(state.dialogBusy);
+    EXPECT_EQ(state.document.markSerial, 9);
+    EXPECT_EQ(cacheBytes().size(), 70 * LineRecord::kImageSize);
+
+    commands.dispatch(command::New); // the second time starts where the first file was
+    EXPECT_EQ(prompts.fileRequests[1].initialName, "text.txt");
+    EXPECT_EQ(prompts.fileRequests[1].initialFolder, folder.path());
+}
+
+TEST_F(Commands, TheGuideStartsOnTheFirstRowWithText) {
+    makeDocument(2, 0);
+    putRow(state.document, 2, 4, "first words");
+    commands.dispatch(command::GuideReader);
+    EXPECT_EQ(state.settings.position.guideOn, 3);
+    EXPECT_EQ(state.currentPage, 2);
+    EXPECT_EQ(state.settings.position.guideRow, 4);
+    EXPECT_TRUE(view.isChecked(command::GuideReader));
+    commands.dispatch(command::GuideReader);
+    EXPECT_EQ(state.settings.position.guideOn, 0);
+    EXPECT_FALSE(view.isChecked(command::GuideReader));
+
+    makeDocument(1, 0);
+    putRow(state.document, 1, 1, "");
+    commands.dispatch(command::GuideReader);
+    EXPECT_EQ(state.settings.position.guideOn, 0) << "no row to stop on: the guide stays off";
+}

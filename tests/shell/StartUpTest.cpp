@@ -1,0 +1,104 @@
+#include "ShellFixture.h"
+#include "settings/SettingsFile.h"
+#include "shell/CommandIds.h"
+#include "shell/StartUp.h"
+
+#include <QDir>
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+using StartUp = ShellFixture;
+
+constexpr int kAlwaysEnabled[] = {command::New, command::Author, command::Exit, command::SetUp,
+                                  command::GuideReader};
+
+} // namespace
+
+TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
+    state.settings.colours.link = 0x00123456;
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(view.caption, "");
+    EXPECT_FALSE(state.documentPresent);
+    for (int id : {command::TickControl, command::UnderlineFullHorizontal, command::Update,
+                   command::Undo, command::SaveImage, command::GoTo, command::AlignRowsLeft,
+                   command::UnderlinePieceBold})
+        EXPECT_FALSE(view.isEnabled(id)) << id;
+    EXPECT_EQ(state.settings.colours.link, 255) << "links are red after every start";
+    EXPECT_GE(view.menuBuilds, 1) << "the swatches show the red link colour";
+    EXPECT_EQ(view.viewsShown, 1);
+    EXPECT_FALSE(QDir(folder.path()).exists("color.bmp"));
+}
+
+TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
+    makeDocument(7, 3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    state.document.clear();
+    state.documentPresent = false;
+    state.settings.position.page = 2;
+    state.settings.position.offsetY = -161;
+
+    initialiseMainWindow(state, view, prompts);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
+    EXPECT_EQ(prompts.messages[0].title, "Programmer");
+    EXPECT_TRUE(prompts.messages[0].systemModal);
+    EXPECT_TRUE(state.documentPresent);
+    EXPECT_EQ(state.currentPage, 2);
+    EXPECT_EQ(state.viewOffset, -161);
+    EXPECT_EQ(view.caption, "Page 2 of 7");
+    EXPECT_GE(view.busyStarts, 1);
+    EXPECT_EQ(view.busyStarts, view.busyStops);
+    for (int id : {command::TickControl, command::UnderlineFullHorizontal,
+                   command::UnderlineVertical, command::Update, command::Undo, command::SaveImage,
+                   command::GoTo, command::AlignRowsLeft, command::AlignRowsCentre,
+                   command::AlignRowsRight})
+        EXPECT_TRUE(view.isEnabled(id)) << id;
+    for (int id : {command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
+                   command::UnderlineLink, command::UnderlineDefinition,
+                   command::UnderlinePieceBold})
+        EXPECT_FALSE(view.isEnabled(id)) << id;
+}
+
+TEST_F(StartUp, AStoredPageOutsideTheDocumentIsBroughtIntoIt) {
+    makeDocument(3, 1);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    state.settings.position.page = 99;
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_EQ(state.currentPage, 3);
+    EXPECT_EQ(view.caption, "Page 3 of 3");
+}
+
+TEST_F(StartUp, AnUnreadableCacheLeavesTheEmptyState) {
+    QFile damaged(cachePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(3 * LineRecord::kImageSize + 1, 'x'));
+    damaged.close();
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_FALSE(state.documentPresent);
+    EXPECT_EQ(view.caption, "");
+    EXPECT_FALSE(view.isEnabled(command::Update));
+}
+
+TEST_F(StartUp, ExitThenRestartShowsTheSamePageOffsetAndMarks) {
+    makeDocument(4, 2);
+    state.currentPage = 3;
+    state.viewOffset = -61;
+    state.document.editRow(3, 2).setText(TextField::HorizontalMarks, "2,3,20;");
+    state.document.editRow(3, 2).hasMarks = 1;
+    commands.dispatch(command::Exit);
+
+    AppState restarted(englishTexts());
+    restarted.settings = loadSettings(settingsPath());
+    RecordingView view2;
+    ScriptedPrompts prompts2;
+    initialiseMainWindow(restarted, view2, prompts2);
+    EXPECT_EQ(restarted.currentPage, 3);
+    EXPECT_EQ(restarted.viewOffset, -61);
+    EXPECT_EQ(view2.caption, "Page 3 of 4");
+    EXPECT_EQ(restarted.document.row(3, 2).text(TextField::HorizontalMarks), "2,3,20;");
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "shell/Ports.h"
+
+#include <QImage>
+#include <deque>
+#include <map>
+#include <vector>
+
+namespace folia::test {
+
+// Records what the program told its main window.
+class RecordingView : public MainView {
+public:
+    void setCaption(const QString& text) override { caption = text; }
+    void setCommandEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
+    void setCommandChecked(int id, bool checked) override { checked_[id] = checked; }
+    void rebuildMenu() override { ++menuBuilds; }
+    void showView(const QImage& view) override {
+        lastView = view;
+        ++viewsShown;
+    }
+    void startBusyAnimation() override { ++busyStarts; }
+    void stopBusyAnimation() override { ++busyStops; }
+    void focusPage() override { ++pageFocused; }
+
+    bool isEnabled(int id) const {
+        const auto found = enabled_.find(id);
+        return found != enabled_.end() && found->second;
+    }
+    bool isChecked(int id) const {
+        const auto found = checked_.find(id);
+        return found != checked_.end() && found->second;
+    }
+
+    QString caption;
+    QImage lastView;
+    int viewsShown = 0;
+    int menuBuilds = 0;
+    int busyStarts = 0;
+    int busyStops = 0;
+    int pageFocused = 0;
+
+private:
+    std::map<int, bool> enabled_;
+    std::map<int, bool> checked_;
+};
+
+// Answers input boxes and file dialogs from a script and records every request.
+class ScriptedPrompts : public Prompts {
+public:
+    struct InputRequest {
+        QString prompt;
+        QString title;
+        QString defaultText;
+    };
+
+    MessageAnswer message(const MessageRequest& request) override {
+        messages.push_back(request);
+        return MessageAnswer::Ok;
+    }
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override {
+        inputs.push_back({prompt, title, defaultText});
+        if (answers.empty()) return std::nullopt; // an unscripted box is cancelled
+        std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> openFile(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return fileToOpen;
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return std::nullopt;
+    }
+    std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
+
+    std::deque<std::optional<QString>> answers;
+    std::optional<QString> fileToOpen;
+    std::vector<MessageRequest> messages;
+    std::vector<InputRequest> inputs;
+    std::vector<FileDialogRequest> fileRequests;
+};
+
+// A present row of the document.
+inline LineRecord& putRow(Document& document, int page, int row, const QByteArray& text) {
+    LineRecord& record = document.editRow(page, row);
+    record.lineNumber = (page - 1) * Document::kRowsPerPage + row;
+    record.page = page;
+    record.lineOnPage = static_cast<int16_t>(row);
+    record.setText(TextField::Text, text);
+    document.pageCount = std::max(document.pageCount, page);
+    return record;
+}
+
+} // namespace folia::test
