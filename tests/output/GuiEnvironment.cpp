@@ -1,24 +1,16 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Drawing text needs the fonts of a GUI application (the offscreen platform under ctest).
+// Drawing text needs the fonts of a GUI application (offscreen under ctest).
 namespace {
-
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "output_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> m_app;
+struct GuiEnvironment : ::testing::Environment {
+    void SetUp() override { app = std::make_unique<QGuiApplication>(argc, argv); }
+    void TearDown() override { app.reset(); }
+    int argc = 1;
+    char name[13] = "output_tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> app;
 };
-
 [[maybe_unused]] const auto* const registered =
     ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
-
 } // namespace

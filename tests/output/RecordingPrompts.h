@@ -7,8 +7,7 @@
 namespace folia::test {
 
 // Answers every box with OK and remembers what was shown.
-class RecordingPrompts : public Prompts {
-public:
+struct RecordingPrompts : Prompts {
     MessageAnswer message(const MessageRequest& request) override {
         messages.push_back(request);
         return MessageAnswer::Ok;
@@ -19,7 +18,6 @@ public:
     std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
-
     std::vector<MessageRequest> messages;
 };
 
