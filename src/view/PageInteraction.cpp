@@ -56,7 +56,7 @@ PageInteraction::PagePoint PageInteraction::pagePoint(int x, int y) const {
     return {floorDiv(y - m_state.viewOffset, grid::kCellHeight) + 1, columnUnder(x)};
 }
 
-void PageInteraction::keyPressed(int qtKey) {
+bool PageInteraction::keyPressed(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -83,8 +83,9 @@ void PageInteraction::keyPressed(int qtKey) {
         refreshView(m_state, m_view);
         break;
     default:
-        break;
+        return false;
     }
+    return true;
 }
 
 void PageInteraction::wheelTurned(int angleDeltaY) {
@@ -156,7 +157,9 @@ void PageInteraction::rightPressed(int x, int y) {
     }
 }
 
-bool PageInteraction::switchGuideOn() { return m_guide.switchOn(); }
+bool PageInteraction::switchGuideOn() {
+    return m_guide.switchOn();
+}
 
 void PageInteraction::resetState() {
     m_state.interactionState = InteractionState::Idle;

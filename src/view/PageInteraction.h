@@ -17,7 +17,8 @@ class PageInteraction {
 public:
     PageInteraction(AppState& state, MainView& view, Prompts& prompts);
 
-    void keyPressed(int qtKey);        // Qt::Key values
+    // Qt::Key values; false for a key the page view has no use for.
+    bool keyPressed(int qtKey);
     void wheelTurned(int angleDeltaY); // positive = away from the user
     void pointerMoved(int x, int y);
     void leftPressed(int x, int y);

@@ -82,8 +82,9 @@ TEST_F(PageInteractionTest, ArrowsTurnPagesOnlyWithTheGuideOff) {
     EXPECT_EQ(state.currentPage, 5);
 
     state.settings.position.guideOn = 3;
-    interaction.keyPressed(Qt::Key_Left);
+    EXPECT_TRUE(interaction.keyPressed(Qt::Key_Left)) << "a page key, though it does nothing now";
     EXPECT_EQ(state.currentPage, 5);
+    EXPECT_FALSE(interaction.keyPressed(Qt::Key_Escape));
 }
 
 TEST_F(PageInteractionTest, GuideKeysMoveTheGuideAndRedrawWithTheCaption) {

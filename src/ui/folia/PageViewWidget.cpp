@@ -41,8 +41,8 @@ void PageViewWidget::paintEvent(QPaintEvent*) {
 }
 
 void PageViewWidget::keyPressEvent(QKeyEvent* event) {
-    m_interaction.keyPressed(event->key());
-    QWidget::keyPressEvent(event);
+    // The page's keys stop here, so that the window never uses them to move the focus.
+    if (!m_interaction.keyPressed(event->key())) QWidget::keyPressEvent(event);
 }
 
 void PageViewWidget::wheelEvent(QWheelEvent* event) {
