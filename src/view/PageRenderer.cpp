@@ -1,0 +1,76 @@
+#include "PageRenderer.h"
+
+#include "CharacterGrid.h"
+#include "GridText.h"
+#include "GuideBar.h"
+#include "InlineSymbolPainter.h"
+#include "LineText.h"
+#include "MarkPainter.h"
+#include "PageContext.h"
+#include "Pictures.h"
+#include "output/PageFurniture.h"
+#include "output/PictureLoader.h"
+#include "shell/AppState.h"
+#include "shell/Ports.h"
+#include "text/TextSet.h"
+
+#include <QPainter>
+
+namespace folia {
+namespace {
+
+PageContext contextFor(const AppState& state, int page, bool guideOn) {
+    const ColourSettings& colours = state.settings.colours;
+    return PageContext{
+        .document = state.document,
+        .page = page,
+        .horizontalColour = colourOf(uint32_t(colours.horizontal)),
+        .verticalColour = colourOf(uint32_t(colours.vertical)),
+        .linkColour = colourOf(uint32_t(colours.link)),
+        .pageBackground = colourOf(state.pageBackground),
+        .guideFill = colourOf(state.guideFill),
+        .guideRow = guideOn ? state.settings.position.guideRow : 0,
+    };
+}
+
+} // namespace
+
+void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
+    if (page < 1 || page > Document::kMaxPages) return;
+    QImage& surface = state.surfaces.page(page);
+    const PageContext context = contextFor(state, page, guideOn);
+    {
+        QPainter painter(&surface);
+        PictureLoader loader(prompts);
+        drawPictures(painter, state.document, page, loader);
+        drawMarks(painter, context);
+        for (int row = 1; row <= grid::kRows; ++row) {
+            const LineRecord& record = state.document.row(page, row);
+            if (record.lineNumber <= 0) continue;
+            drawLineText(painter, record, row);
+            drawInlineSymbols(painter, record, row, context.symbolBacking(row));
+            if (row == context.guideRow) {
+                drawGuideBar(painter, row, randomGuideOutline(), context.guideFill);
+                drawLineText(painter, record, row);
+            }
+        }
+        drawMarks(painter, context);
+    }
+    if (guideOn) drawPageFurniture(surface, page, state.settings, state.texts, true);
+}
+
+void refreshView(AppState& state, MainView& view) {
+    QImage& shown = state.surfaces.view();
+    shown.fill(Qt::white);
+    {
+        QPainter painter(&shown);
+        painter.drawImage(0, state.viewOffset, state.surfaces.page(state.currentPage));
+    }
+    view.showView(shown);
+}
+
+void showPageCaption(const AppState& state, MainView& view) {
+    view.setCaption(pageCaption(state.texts, state.currentPage, state.document.pageCount));
+}
+
+} // namespace folia
