@@ -1,3 +1,5 @@
+// QUILLET HELPER: before anything else, read /work/briefs/common.md (rules and how we work;
+// binding). Delete this line when you replace the file.
 #pragma once
 
 namespace folia {
