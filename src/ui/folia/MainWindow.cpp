@@ -36,8 +36,9 @@ QIcon menuImage(int number) {
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state)
-    : m_state(state), m_prompts(std::make_unique<QtPrompts>(this)) {
+MainWindow::MainWindow(AppState& state, Prompts* prompts)
+    : m_state(state), m_qtPrompts(prompts ? nullptr : std::make_unique<QtPrompts>(this)),
+      m_prompts(prompts ? prompts : m_qtPrompts.get()) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowIcon(QIcon(QStringLiteral(":/icon200.png")));
     setAccessibleName(QStringLiteral("FOLIA"));

@@ -24,7 +24,8 @@ class QtPrompts;
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
-    explicit MainWindow(AppState& state);
+    // Dialogs go through `prompts` when given (tests), else through Qt's own boxes.
+    explicit MainWindow(AppState& state, Prompts* prompts = nullptr);
     ~MainWindow() override;
 
     // Runs the start-up initialisation: menu states and the document of the last run.
@@ -52,7 +53,8 @@ private:
     void showNextBusyFrame();
 
     AppState& m_state;
-    std::unique_ptr<QtPrompts> m_prompts;
+    std::unique_ptr<QtPrompts> m_qtPrompts;
+    Prompts* m_prompts;
     std::unique_ptr<PageInteraction> m_interaction;
     std::unique_ptr<CommandDispatcher> m_commands;
     PageViewWidget* m_pageView = nullptr;

@@ -1,0 +1,106 @@
+#include "folia/MainWindow.h"
+#include "folia/PageViewWidget.h"
+#include "common/ProgramFolder.h"
+#include "document/CacheFile.h"
+#include "shell/AppState.h"
+#include "shell/CommandIds.h"
+#include "support/FakePorts.h"
+#include "text/TextSet.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { setProgramFolder(folder.path()); }
+    ~MainWindowTest() override { setProgramFolder(QString()); }
+
+    QColor swatchColour(MainWindow& window, int id) {
+        return window.action(id)->icon().pixmap(16, 16).toImage().pixelColor(8, 8);
+    }
+
+    QTemporaryDir folder;
+    AppState state{englishTexts()};
+    ScriptedPrompts prompts;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsEmptyWithoutACache) {
+    state.settings.colours.link = 0x0000FF00;
+    state.settings.colours.horizontal = 0x00FF0000; // blue
+    MainWindow window(state, &prompts);
+    window.initialise();
+    EXPECT_EQ(window.windowTitle(), "");
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(window.centralWidget()->size(), QSize(804, 985));
+    EXPECT_EQ(window.pageView().geometry(), QRect(5, 5, 794, 955));
+    for (int id : {command::New, command::Author, command::Exit, command::SetUp,
+                   command::FavouriteColours, command::HorizontalColour, command::GuideReader})
+        EXPECT_TRUE(window.action(id)->isEnabled()) << id;
+    for (int id : {command::SaveImage, command::Update, command::Undo, command::GoTo,
+                   command::TickControl, command::AlignRowsRight, command::UnderlinePieceBold})
+        EXPECT_FALSE(window.action(id)->isEnabled()) << id;
+    EXPECT_EQ(swatchColour(window, command::LinkColour), QColor(255, 0, 0));
+    EXPECT_EQ(swatchColour(window, command::HorizontalColour), QColor(0, 0, 255));
+    EXPECT_EQ(swatchColour(window, command::SelectorColour), QColor(51, 153, 255));
+    EXPECT_FALSE(QDir(folder.path()).exists("color.bmp"));
+}
+
+TEST_F(MainWindowTest, ReopensTheDocumentOfTheLastRun) {
+    for (int page = 1; page <= 7; ++page) putRow(state.document, page, 1, "Some text");
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    state.document.clear();
+    state.settings.position.page = 2;
+    MainWindow window(state, &prompts);
+    window.initialise();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
+    EXPECT_EQ(window.windowTitle(), "Page 2 of 7");
+    EXPECT_TRUE(window.action(command::SaveImage)->isEnabled());
+    EXPECT_TRUE(window.action(command::Undo)->isEnabled());
+    EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
+}
+
+TEST_F(MainWindowTest, MenuStatesSurviveARebuildAndTheGuideItemIsChecked) {
+    state.settings.position.guideOn = 3;
+    MainWindow window(state, &prompts);
+    window.initialise();
+    EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
+    window.rebuildMenu();
+    EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
+    EXPECT_FALSE(window.action(command::Update)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitSequence) {
+    putRow(state.document, 1, 1, "Kept on close");
+    state.documentPresent = true;
+    {
+        MainWindow window(state, &prompts);
+        window.show();
+        window.close();
+    }
+    Document again;
+    ASSERT_TRUE(loadCache(again, cachePath()));
+    EXPECT_EQ(again.row(1, 1).text(TextField::Text), QByteArray("Kept on close"));
+    EXPECT_TRUE(QFile::exists(folder.filePath("Configuracion.ini")));
+}
+
+TEST_F(MainWindowTest, TheBusyPictureComesAndGoes) {
+    MainWindow window(state, &prompts);
+    window.startBusyAnimation();
+    const auto pictures = window.centralWidget()->findChildren<QLabel*>();
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(pictures[0]->pos(), QPoint(133, 385));
+    EXPECT_EQ(pictures[0]->pixmap().size(), QSize(536, 224));
+    window.stopBusyAnimation();
+    EXPECT_EQ(window.centralWidget()->findChildren<QLabel*>().size(), 0);
+}
