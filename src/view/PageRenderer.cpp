@@ -62,7 +62,7 @@ void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
 void refreshView(AppState& state, MainView& view) {
     QImage& shown = state.surfaces.view();
     shown.fill(Qt::white);
-    {
+    if (state.currentPage >= 1 && state.currentPage <= Document::kMaxPages) {
         QPainter painter(&shown);
         painter.drawImage(0, state.viewOffset, state.surfaces.page(state.currentPage));
     }
