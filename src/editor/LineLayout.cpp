@@ -28,48 +28,65 @@ bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
 }
 
-bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
+// A space the layout lets hang at a wrap: the space itself and the other Unicode spaces
+// that allow a break (a no-break space is a letter of its word).
+bool isBreakableSpace(QChar c) {
+    if (c == u' ') return true;
+    return c.unicode() >= 0x80 && c.isSpace() && !isHardBreak(c.unicode()) &&
+           c.decompositionTag() != QChar::NoBreak;
 }
 
-// Characters between which Unicode never allows a break: for a paragraph made of these
-// and blanks, the only break opportunities are after runs of blanks.
+bool isBlank(QChar c) {
+    return c == u'\t' || isBreakableSpace(c);
+}
+
+// Characters between which Unicode never allows a break: inside a run of these, a row
+// cannot end.
 bool isPlainWordChar(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
            c == u',' || c == u'.' || c == u';' || c == u':' || c == u'\'' || c == u'"' ||
            (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
 }
 
-// Where a row may end inside one paragraph. Plain paragraphs (nearly all prose) are
-// answered from the characters; others ask Unicode's line-break rules.
-class BreakOpportunities {
+// Where a row may end inside a run of non-blank characters. Unicode's rules for the
+// inside of a run look no further than the run, so each run is asked on its own, and
+// only when it holds something other than plain word characters (a hyphen, a bracket,
+// a question mark): most prose runs need no lookup at all.
+class RunBreaks {
 public:
-    explicit BreakOpportunities(QStringView paragraph) : m_text(paragraph) {
-        for (QChar c : paragraph) {
-            if (!isBlank(c.unicode()) && !isPlainWordChar(c.unicode())) {
-                computeUnicodeBreaks();
-                break;
-            }
-        }
-    }
+    explicit RunBreaks(QStringView paragraph) : m_text(paragraph) {}
 
-    // True when a row may end just before position i (0 < i < size).
-    bool before(qsizetype i) const {
-        if (m_unicode.empty()) return isBlank(m_text[i - 1].unicode());
-        return m_unicode[size_t(i)] != 0;
+    // The end of the word that starts at p: the next break opportunity in its run, or
+    // the run's end.
+    qsizetype wordEnd(qsizetype p) {
+        if (p < m_start || p >= m_end) examineRunAt(p);
+        if (m_breaks.empty()) return m_end;
+        for (qsizetype q = p + 1; q < m_end; ++q)
+            if (m_breaks[size_t(q - m_start)]) return q;
+        return m_end;
     }
 
 private:
-    void computeUnicodeBreaks() {
-        const QString copy = m_text.toString();
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, copy);
-        m_unicode.assign(size_t(copy.size()) + 1, 0);
+    void examineRunAt(qsizetype p) {
+        m_start = p;
+        m_end = p;
+        bool plain = true;
+        while (m_end < m_text.size() && !isBlank(m_text[m_end])) {
+            plain = plain && isPlainWordChar(m_text[m_end].unicode());
+            ++m_end;
+        }
+        m_breaks.clear();
+        if (plain) return;
+        const QString run = m_text.mid(m_start, m_end - m_start).toString();
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, run);
+        m_breaks.assign(size_t(run.size()) + 1, 0);
         for (qsizetype at = finder.toNextBoundary(); at >= 0; at = finder.toNextBoundary())
-            m_unicode[size_t(at)] = 1;
+            m_breaks[size_t(at)] = 1;
     }
 
     QStringView m_text;
-    std::vector<char> m_unicode;
+    qsizetype m_start = 0, m_end = 0;
+    std::vector<char> m_breaks; // empty for a plain run
 };
 
 // Lays out one paragraph (the text between two hard breaks) starting at `offset`.
@@ -80,7 +97,7 @@ void layOutParagraph(QStringView para, qsizetype offset,
         visit({offset, n});
         return;
     }
-    const BreakOpportunities breaks(para);
+    RunBreaks breaks(para);
     qsizetype pos = 0;
     do {
         const qsizetype rowStart = pos;
@@ -106,9 +123,9 @@ void layOutParagraph(QStringView para, qsizetype offset,
                 }
                 continue;
             }
-            if (para[p] == u' ') {
+            if (isBreakableSpace(para[p])) {
                 const qsizetype runStart = p;
-                while (p < n && para[p] == u' ')
+                while (p < n && isBreakableSpace(para[p]))
                     ++p;
                 pending += p - runStart;
                 if (pending > kRowColumns && p < n) {
@@ -118,9 +135,7 @@ void layOutParagraph(QStringView para, qsizetype offset,
                 }
                 continue;
             }
-            qsizetype q = p + 1;
-            while (q < n && !isBlank(para[q].unicode()) && !breaks.before(q))
-                ++q;
+            const qsizetype q = breaks.wordEnd(p);
             if (placed + pending + (q - p) <= kRowColumns) {
                 placed += pending + (q - p);
                 wordEnd = placed;

@@ -24,7 +24,7 @@ QStringList rowsShownByTheBox(QuilletTextBox& box) {
         const qsizetype end = shown[i].first + shown[i].second;
         const bool softWrap = end < text.size() && text[end] != u'\n';
         if (softWrap)
-            while (!row.isEmpty() && (row.back() == u' ' || row.back() == u'\t'))
+            while (!row.isEmpty() && row.back().isSpace() && row.back() != QChar::Nbsp)
                 row.chop(1);
         rows.append(row.left(kRowColumns));
     }
@@ -154,6 +154,10 @@ TEST_F(TextBoxLayout, HandPickedTextsWrapAsTheBoxShowsThem) {
         "end with blanks " + QString(120, u' '),
         QString(88, u'a') + " well-known words",
         QString(91, u'a') + " (aside) and e-mail/path",
+        QString(92, u'a') + " , b ; c",
+        QString(88, u'a') + QChar(0xA0) + "nbsp joins words",
+        QString(90, u'a') + QChar(0x2002) + QChar(0x2002) + "en spaces break",
+        QString(85, u'a') + " 1-2 (x)(y) why?no! 50%a $1",
     };
     for (const QString& text : texts)
         expectSameRows(text);
