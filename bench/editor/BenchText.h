@@ -9,10 +9,10 @@ namespace folia::bench {
 // `punctuated`, sentences carry hyphens, question marks and brackets, as real prose
 // does; without, only letters, commas and full stops.
 inline QString prose(qsizetype size, bool punctuated) {
-    static const QStringList words = {"the",   "reader", "underlines", "a",      "page",
+    static const QStringList words = {"the",   "reader", "underlines", "a",       "page",
                                       "of",    "text",   "with",       "colours", "and",
-                                      "notes", "while",  "FOLIA",      "keeps",  "every",
-                                      "mark",  "in",     "its",        "cache",  "file"};
+                                      "notes", "while",  "FOLIA",      "keeps",   "every",
+                                      "mark",  "in",     "its",        "cache",   "file"};
     static const QStringList marks = {"well-known", "(aside)", "why?", "yes!", "e-mail"};
     QString text;
     text.reserve(size + 1300);

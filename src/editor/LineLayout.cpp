@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTextBoundaryFinder>
+#include <array>
 #include <vector>
 
 namespace folia {
@@ -28,24 +29,45 @@ bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
 }
 
-// A space the layout lets hang at a wrap: the space itself and the other Unicode spaces
-// that allow a break (a no-break space is a letter of its word).
-bool isBreakableSpace(QChar c) {
-    if (c == u' ') return true;
-    return c.unicode() >= 0x80 && c.isSpace() && !isHardBreak(c.unicode()) &&
-           c.decompositionTag() != QChar::NoBreak;
-}
-
-bool isBlank(QChar c) {
-    return c == u'\t' || isBreakableSpace(c);
-}
-
 // Characters between which Unicode never allows a break: inside a run of these, a row
 // cannot end.
-bool isPlainWordChar(char16_t c) {
+constexpr bool isPlainWordChar(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
            c == u',' || c == u'.' || c == u';' || c == u':' || c == u'\'' || c == u'"' ||
            (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+
+enum class CharKind : unsigned char { Plain, Space, Tab, Other };
+
+// The kinds of the first 256 characters, looked up rather than tested: the layout runs
+// over the whole text every second.
+constexpr std::array<CharKind, 256> kLatin1Kinds = [] {
+    std::array<CharKind, 256> kinds{};
+    for (int c = 0; c < 256; ++c)
+        kinds[size_t(c)] = c == ' '                       ? CharKind::Space
+                           : c == '\t'                    ? CharKind::Tab
+                           : isPlainWordChar(char16_t(c)) ? CharKind::Plain
+                                                          : CharKind::Other;
+    return kinds;
+}();
+
+// A space the layout lets hang at a wrap: the space itself and the other Unicode spaces
+// that allow a break (a no-break space is a letter of its word).
+bool isWideBreakableSpace(QChar c) {
+    return c.isSpace() && !isHardBreak(c.unicode()) && c.decompositionTag() != QChar::NoBreak;
+}
+
+inline CharKind kindOf(QChar c) {
+    if (c.unicode() < 256) return kLatin1Kinds[c.unicode()];
+    return isWideBreakableSpace(c) ? CharKind::Space : CharKind::Other;
+}
+
+inline bool isBreakableSpace(QChar c) {
+    return kindOf(c) == CharKind::Space;
+}
+inline bool isBlank(QChar c) {
+    const CharKind kind = kindOf(c);
+    return kind == CharKind::Space || kind == CharKind::Tab;
 }
 
 // Where a row may end inside a run of non-blank characters. Unicode's rules for the
@@ -71,9 +93,10 @@ private:
         m_start = p;
         m_end = p;
         bool plain = true;
-        while (m_end < m_text.size() && !isBlank(m_text[m_end])) {
-            plain = plain && isPlainWordChar(m_text[m_end].unicode());
-            ++m_end;
+        for (; m_end < m_text.size(); ++m_end) {
+            const CharKind kind = kindOf(m_text[m_end]);
+            if (kind == CharKind::Space || kind == CharKind::Tab) break;
+            plain = plain && kind == CharKind::Plain;
         }
         m_breaks.clear();
         if (plain) return;
