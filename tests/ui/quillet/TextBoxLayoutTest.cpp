@@ -1,3 +1,5 @@
+#include "common/Cp1252.h"
+#include "editor/FormattedFile.h"
 #include "editor/LineLayout.h"
 #include "quillet/QuilletTextBox.h"
 
@@ -120,6 +122,11 @@ protected:
                 << " (" << boxRows.value(i - 1).second << ")";
             ASSERT_EQ(boxRows[i].first, lines[i].start) << "row " << i;
         }
+        // cache.txt holds exactly those rows.
+        QByteArray expected;
+        for (const QString& row : shown)
+            expected += toCp1252(row) + "\r\n";
+        ASSERT_EQ(formattedBytes(text), expected);
     }
     QuilletTextBox m_box;
 };
