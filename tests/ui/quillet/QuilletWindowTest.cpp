@@ -39,6 +39,7 @@ TEST(QuilletWindow, StartsWithTheRulerAndZeroCountsThenCountsEverySecond) {
     QuilletWindow window(englishTexts(), &prompts);
     EXPECT_EQ(window.size(), QSize(788, 930));
     EXPECT_EQ(window.windowTitle(), "Editor for Trazza FOLIA ENGLISH");
+    EXPECT_FALSE(window.windowIcon().isNull()) << "icon 200";
     EXPECT_EQ(window.text(), kRuler);
     EXPECT_EQ(statusTexts(window), QStringList({"0 lines", "0 pages"}));
     EXPECT_EQ(window.countTimer().interval(), 1000);
