@@ -23,7 +23,7 @@ struct Selection {
 // FOLIA's program-wide state: one object owned by the application and passed by
 // reference to whatever needs it.
 struct AppState {
-    explicit AppState(const TextSet& texts) : texts(texts) {}
+    explicit AppState(const TextSet& textSet) : texts(textSet) {}
 
     const TextSet& texts;
     Settings settings;

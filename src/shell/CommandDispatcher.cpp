@@ -6,6 +6,7 @@
 #include "MenuStates.h"
 #include "PageActions.h"
 #include "Ports.h"
+#include "QuietPrompts.h"
 #include "common/Cp1252.h"
 #include "common/EventPump.h"
 #include "common/LenientNumber.h"
@@ -153,8 +154,10 @@ void CommandDispatcher::newDocument() {
         m_state.surfaces.view().fill(Qt::white);
         m_state.viewOffset = 0;
         const int32_t serial = m_state.document.markSerial; // serials go on across documents
-        importText(m_state, m_view, m_prompts, *path, [this](int page) {
-            renderPage(m_state, page, false, m_prompts);
+        // The import reports each picture it cannot load; drawing its pages stays quiet.
+        QuietPrompts quiet;
+        importText(m_state, m_view, m_prompts, *path, [this, &quiet](int page) {
+            renderPage(m_state, page, false, quiet);
             drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings,
                               m_state.texts, true);
         });

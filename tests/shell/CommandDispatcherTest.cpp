@@ -241,3 +241,21 @@ TEST_F(Commands, TheGuideStartsOnTheFirstRowWithText) {
     commands.dispatch(command::GuideReader);
     EXPECT_EQ(state.settings.position.guideOn, 0) << "no row to stop on: the guide stays off";
 }
+
+TEST_F(Commands, NewReportsAPictureThatCannotBeReadOnce) {
+    const QString picture = folder.filePath("broken.png");
+    QFile broken(picture);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("this is not a picture");
+    broken.close();
+    const QString text = folder.filePath("with-picture.txt");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("before\r\n{@@pic," + picture.toLocal8Bit() + "}\r\nafter\r\n");
+    file.close();
+    prompts.fileToOpen = text;
+    commands.dispatch(command::New);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.contains("read error"));
+    EXPECT_EQ(prompts.messages[0].title, "Programador");
+}

@@ -64,7 +64,8 @@ public:
                                  const QString& defaultText) override {
         inputs.push_back({prompt, title, defaultText});
         if (answers.empty()) return std::nullopt; // an unscripted box is cancelled
-        std::optional<QString> answer = answers.front();
+        std::optional<QString> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     }
