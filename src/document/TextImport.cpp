@@ -153,10 +153,11 @@ private:
 
 std::optional<QByteArray> picturePath(const QByteArray& line) {
     if (!line.startsWith("{@@") || !line.endsWith('}')) return std::nullopt;
-    // The second comma-separated field, without the closing brace that ends it.
-    const QList<QByteArray> fields = line.split(',');
-    if (fields.size() < 2 || fields[1].isEmpty()) return QByteArray();
-    return fields[1].chopped(1);
+    // Everything after the first comma up to the closing brace. A path may itself hold
+    // commas, so it is not cut at the next one.
+    const qsizetype comma = line.indexOf(',');
+    if (comma < 0) return QByteArray();
+    return line.mid(comma + 1).chopped(1);
 }
 
 bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path,

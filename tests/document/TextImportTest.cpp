@@ -157,6 +157,9 @@ TEST_F(TextImportTest, APictureTakesTheRowsOfItsHeightWhenItFits) {
 
     EXPECT_EQ(picturePath("{@@word,C:\\pics\\a.png}"), QByteArray("C:\\pics\\a.png"));
     EXPECT_FALSE(picturePath("{@@word,b.png").has_value());
+    EXPECT_EQ(picturePath("{@@word,/notes/a,b.png}"), QByteArray("/notes/a,b.png"))
+        << "a comma inside the path belongs to it";
+    EXPECT_EQ(picturePath("{@@no comma}"), QByteArray());
 }
 
 TEST_F(TextImportTest, AMissingPictureIsReportedAndKeepsItsRow) {
