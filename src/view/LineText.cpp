@@ -1,15 +1,28 @@
 #include "LineText.h"
 
 #include "GridText.h"
+#include "InlineSymbols.h"
 #include "RowLayout.h"
 #include "document/LineRecord.h"
 
 namespace folia {
+namespace {
+
+// A symbol's characters stay in the text but are not written: the symbol drawn over them
+// covers only the middle of their cells, and the rest of the glyphs would show around it.
+QByteArray withoutSymbolTokens(QByteArray shown) {
+    for (const InlineSymbol& symbol : findInlineSymbols(shown))
+        for (int i = 0; i < symbol.length(); ++i) shown[symbol.position - 1 + i] = ' ';
+    return shown;
+}
+
+} // namespace
 
 void drawLineText(QPainter& painter, const LineRecord& record, int row) {
     const QByteArray shown = shownText(record);
     const int column = firstTextColumn(alignmentOf(record), int(shown.size()));
-    drawGridText(painter, column, row, shown, GridFontStyle::Normal, Qt::black);
+    drawGridText(painter, column, row, withoutSymbolTokens(shown), GridFontStyle::Normal,
+                 Qt::black);
 }
 
 } // namespace folia
