@@ -53,8 +53,8 @@ QuilletWindow::QuilletWindow(const TextSet& texts, Prompts* prompts)
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(part);
     }
-    m_linesPart->setAccessibleName(QStringLiteral("lines"));
-    m_pagesPart->setAccessibleName(QStringLiteral("pages"));
+    m_linesPart->setAccessibleName(texts.linesSuffix.trimmed());
+    m_pagesPart->setAccessibleName(texts.pagesSuffix.trimmed());
     statusBar()->setSizeGripEnabled(false);
     buildMenu();
 
