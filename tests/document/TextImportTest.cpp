@@ -1,5 +1,5 @@
 #include "document/TextImport.h"
-#include "output/RecordingPrompts.h"
+#include "support/FakePorts.h"
 #include "shell/AppState.h"
 #include "text/TextSet.h"
 
@@ -64,7 +64,7 @@ protected:
     QTemporaryDir dir;
     AppState state{englishTexts()};
     RecordingView view;
-    test::RecordingPrompts prompts;
+    test::ScriptedPrompts prompts;
     std::vector<int> filled;
 };
 
@@ -164,7 +164,7 @@ TEST_F(TextImportTest, APictureTakesTheRowsOfItsHeightWhenItFits) {
 
 TEST_F(TextImportTest, AMissingPictureIsReportedAndKeepsItsRow) {
     ASSERT_TRUE(import("{@@a,/gone/figure.png}\r\nnext\r\n"));
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text,
               "[GraphicLoadImageFileToBitmap] called on </gone/figure.png> Missing file");
     EXPECT_EQ(textAt(1, 1), "/gone/figure.png");

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "editor/EditorView.h"
-#include "shell/Ports.h"
+#include "support/FakePorts.h"
 
-#include <QList>
-#include <deque>
-
-namespace folia::testing {
+namespace folia::test {
 
 // A text box and status bar in memory.
 class FakeEditorView : public EditorView {
@@ -37,36 +34,4 @@ private:
     std::pair<qsizetype, qsizetype> m_selection{0, 0};
 };
 
-// Records every message and answers file dialogs from a script.
-class ScriptedPrompts : public Prompts {
-public:
-    MessageAnswer message(const MessageRequest& request) override {
-        messages.append(request);
-        return MessageAnswer::Ok;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> openFile(const FileDialogRequest& request) override {
-        return answer(request);
-    }
-    std::optional<QString> saveFile(const FileDialogRequest& request) override {
-        return answer(request);
-    }
-    std::optional<uint32_t> pickColour(uint32_t) override { return {}; }
-
-    QList<MessageRequest> messages;
-    QList<FileDialogRequest> dialogs;
-    std::deque<std::optional<QString>> fileAnswers;
-
-private:
-    std::optional<QString> answer(const FileDialogRequest& request) {
-        dialogs.append(request);
-        if (fileAnswers.empty()) return {};
-        auto chosen = fileAnswers.front();
-        fileAnswers.pop_front();
-        return chosen;
-    }
-};
-
-} // namespace folia::testing
+} // namespace folia::test

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace folia;
-using namespace folia::testing;
+using namespace folia::test;
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "output/PictureLoader.h"
-#include "RecordingPrompts.h"
+#include "support/FakePorts.h"
 #include "common/ProgramFolder.h"
 
 #include <QBuffer>
@@ -44,7 +44,7 @@ protected:
     void expectReadError(const QByteArray& name) {
         prompts.messages.clear();
         EXPECT_FALSE(loader.load(name, 0, 0, false).has_value());
-        ASSERT_EQ(prompts.messages.size(), 1u) << name.constData();
+        ASSERT_EQ(prompts.messages.size(), 1) << name.constData();
         EXPECT_EQ(prompts.messages[0].text,
                   "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + name +
                       ">");
@@ -52,7 +52,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    test::RecordingPrompts prompts;
+    test::ScriptedPrompts prompts;
     PictureLoader loader{prompts};
 };
 
@@ -60,7 +60,7 @@ protected:
 
 TEST_F(PictureLoaderTest, MissingFileIsReportedByName) {
     EXPECT_FALSE(loader.load("/no/such/picture.png", 0, 0, false).has_value());
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text,
               "[GraphicLoadImageFileToBitmap] called on </no/such/picture.png> Missing file");
     EXPECT_EQ(prompts.messages[0].title, "Programador");

@@ -31,7 +31,7 @@ TEST_F(Commands, VerticalLineNeedsExactlyTwoTickedRows) {
 
     state.tickFlags[1] = state.tickFlags[2] = state.tickFlags[3] = true;
     commands.dispatch(command::UnderlineVertical);
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "You have not selected 2 lines only ...");
     EXPECT_EQ(prompts.messages[0].title, "Programmer");
     EXPECT_EQ(cacheBytes(), saved) << "no snapshot without two rows";
@@ -43,7 +43,7 @@ TEST_F(Commands, GoToAsksUntilTheAnswerNamesAnotherPage) {
     state.currentPage = 3;
     prompts.answers = {"3", "0", "8", "", "abc", "5"};
     commands.dispatch(command::GoTo);
-    EXPECT_EQ(prompts.inputs.size(), 6u);
+    EXPECT_EQ(prompts.inputs.size(), 6);
     for (const auto& asked : prompts.inputs) {
         EXPECT_EQ(asked.prompt, "Enter page number");
         EXPECT_EQ(asked.title, "From 1 to 7");
@@ -141,7 +141,7 @@ TEST_F(Commands, ADefinitionTooLongComesBackAndCancelStoresNothing) {
     const QString tooLong(256, 'd');
     prompts.answers = {"", tooLong, std::nullopt};
     commands.dispatch(command::UnderlineDefinition);
-    ASSERT_EQ(prompts.inputs.size(), 3u);
+    ASSERT_EQ(prompts.inputs.size(), 3);
     EXPECT_EQ(prompts.inputs[0].defaultText, "");
     EXPECT_EQ(prompts.inputs[0].title, "Programmer");
     EXPECT_EQ(prompts.inputs[2].defaultText, tooLong) << "offered again for shortening";
@@ -206,11 +206,11 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     for (int i = 1; i <= 70; ++i) file.write("line " + QByteArray::number(i) + "\n");
     file.close();
-    prompts.fileToOpen = text;
+    prompts.fileAnswers = {text, text};
     commands.dispatch(command::New);
-    ASSERT_EQ(prompts.fileRequests.size(), 1u);
-    EXPECT_EQ(prompts.fileRequests[0].filterDescription, "Text");
-    EXPECT_EQ(prompts.fileRequests[0].filterPattern, "*.*");
+    ASSERT_EQ(prompts.dialogs.size(), 1);
+    EXPECT_EQ(prompts.dialogs[0].filterDescription, "Text");
+    EXPECT_EQ(prompts.dialogs[0].filterPattern, "*.*");
     EXPECT_EQ(state.document.pageCount, 2);
     EXPECT_EQ(view.caption, "Page 1 of 2");
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
@@ -220,8 +220,8 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(cacheBytes().size(), 70 * LineRecord::kImageSize);
 
     commands.dispatch(command::New); // the second time starts where the first file was
-    EXPECT_EQ(prompts.fileRequests[1].initialName, "text.txt");
-    EXPECT_EQ(prompts.fileRequests[1].initialFolder, folder.path());
+    EXPECT_EQ(prompts.dialogs[1].initialName, "text.txt");
+    EXPECT_EQ(prompts.dialogs[1].initialFolder, folder.path());
 }
 
 TEST_F(Commands, TheGuideStartsOnTheFirstRowWithText) {
@@ -253,9 +253,9 @@ TEST_F(Commands, NewReportsAPictureThatCannotBeReadOnce) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("before\r\n{@@pic," + picture.toLocal8Bit() + "}\r\nafter\r\n");
     file.close();
-    prompts.fileToOpen = text;
+    prompts.fileAnswers = {text, text};
     commands.dispatch(command::New);
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains("read error"));
     EXPECT_EQ(prompts.messages[0].title, "Programador");
 }

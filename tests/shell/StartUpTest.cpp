@@ -42,7 +42,7 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
     state.settings.position.offsetY = -161;
 
     initialiseMainWindow(state, view, prompts);
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
     EXPECT_EQ(prompts.messages[0].title, "Programmer");
     EXPECT_TRUE(prompts.messages[0].systemModal);
@@ -78,7 +78,7 @@ TEST_F(StartUp, AnUnreadableCacheLeavesTheEmptyState) {
     damaged.write(QByteArray(3 * LineRecord::kImageSize + 1, 'x'));
     damaged.close();
     initialiseMainWindow(state, view, prompts);
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_FALSE(state.documentPresent);
     EXPECT_EQ(view.caption, "");
     EXPECT_FALSE(view.isEnabled(command::Update));

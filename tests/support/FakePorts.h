@@ -4,16 +4,19 @@
 #include "shell/Ports.h"
 
 #include <QImage>
+#include <QList>
 #include <deque>
 #include <map>
-#include <vector>
 
 namespace folia::test {
 
 // Records what the program told its main window.
 class RecordingView : public MainView {
 public:
-    void setCaption(const QString& text) override { caption = text; }
+    void setCaption(const QString& text) override {
+        caption = text;
+        captions.append(text);
+    }
     void setCommandEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
     void setCommandChecked(int id, bool checked) override { checked_[id] = checked; }
     void rebuildMenu() override { ++menuBuilds; }
@@ -35,6 +38,7 @@ public:
     }
 
     QString caption;
+    QList<QString> captions;
     QImage lastView;
     int viewsShown = 0;
     int menuBuilds = 0;
@@ -47,7 +51,8 @@ private:
     std::map<int, bool> checked_;
 };
 
-// Answers input boxes and file dialogs from a script and records every request.
+// Answers input boxes and file dialogs from scripts and records every request. An
+// unscripted box or dialog is cancelled.
 class ScriptedPrompts : public Prompts {
 public:
     struct InputRequest {
@@ -57,33 +62,38 @@ public:
     };
 
     MessageAnswer message(const MessageRequest& request) override {
-        messages.push_back(request);
+        messages.append(request);
         return MessageAnswer::Ok;
     }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
-        inputs.push_back({prompt, title, defaultText});
-        if (answers.empty()) return std::nullopt; // an unscripted box is cancelled
-        std::optional<QString> answer;
-        answer.swap(answers.front());
-        answers.pop_front();
-        return answer;
+        inputs.append({prompt, title, defaultText});
+        return next(answers);
     }
     std::optional<QString> openFile(const FileDialogRequest& request) override {
-        fileRequests.push_back(request);
-        return fileToOpen;
+        dialogs.append(request);
+        return next(fileAnswers);
     }
     std::optional<QString> saveFile(const FileDialogRequest& request) override {
-        fileRequests.push_back(request);
-        return std::nullopt;
+        dialogs.append(request);
+        return next(fileAnswers);
     }
     std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
 
-    std::deque<std::optional<QString>> answers;
-    std::optional<QString> fileToOpen;
-    std::vector<MessageRequest> messages;
-    std::vector<InputRequest> inputs;
-    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::optional<QString>> answers;     // for input boxes
+    std::deque<std::optional<QString>> fileAnswers; // for file dialogs
+    QList<MessageRequest> messages;
+    QList<InputRequest> inputs;
+    QList<FileDialogRequest> dialogs;
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& script) {
+        std::optional<QString> answer;
+        if (script.empty()) return answer;
+        answer.swap(script.front());
+        script.pop_front();
+        return answer;
+    }
 };
 
 // A present row of the document.

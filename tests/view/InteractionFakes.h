@@ -1,64 +1,10 @@
 #pragma once
 
 #include "shell/AppState.h"
-#include "shell/Ports.h"
+#include "support/FakePorts.h"
 #include "text/TextSet.h"
 
-#include <QImage>
-#include <map>
-#include <vector>
-
-namespace folia::testing {
-
-// Records what the page view told the main window.
-class RecordingMainView : public MainView {
-public:
-    void setCaption(const QString& caption) override { captions.push_back(caption); }
-    void setCommandEnabled(int id, bool enabled) override { enabledById[id] = enabled; }
-    void setCommandChecked(int id, bool checked) override { checkedById[id] = checked; }
-    void rebuildMenu() override {}
-    void showView(const QImage& view) override {
-        lastView = view;
-        ++viewsShown;
-    }
-    void startBusyAnimation() override {}
-    void stopBusyAnimation() override {}
-    void focusPage() override {}
-
-    std::vector<QString> captions;
-    std::map<int, bool> enabledById;
-    std::map<int, bool> checkedById;
-    QImage lastView;
-    int viewsShown = 0;
-};
-
-// Records message boxes and answers OK; no other dialog is expected from the page view.
-class RecordingPrompts : public Prompts {
-public:
-    MessageAnswer message(const MessageRequest& request) override {
-        messages.push_back(request);
-        return MessageAnswer::Ok;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        ++unexpectedDialogs;
-        return std::nullopt;
-    }
-    std::optional<QString> openFile(const FileDialogRequest&) override {
-        ++unexpectedDialogs;
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(const FileDialogRequest&) override {
-        ++unexpectedDialogs;
-        return std::nullopt;
-    }
-    std::optional<uint32_t> pickColour(uint32_t) override {
-        ++unexpectedDialogs;
-        return std::nullopt;
-    }
-
-    std::vector<MessageRequest> messages;
-    int unexpectedDialogs = 0;
-};
+namespace folia::test {
 
 // A document of `pages` pages whose rows are filled by the test.
 inline void makeDocument(AppState& state, int pages) {
@@ -85,4 +31,4 @@ inline int yOfRow(int row, int offset) {
     return 16 * (row - 1) + 8 + offset;
 }
 
-} // namespace folia::testing
+} // namespace folia::test

@@ -6,8 +6,8 @@
 namespace folia {
 namespace {
 
-using testing::makeDocument;
-using testing::putRow;
+using test::makeDocument;
+using test::putRow;
 
 class ReadingGuideTest : public ::testing::Test {
 protected:

@@ -11,10 +11,10 @@
 namespace folia {
 namespace {
 
-using testing::makeDocument;
-using testing::putRow;
-using testing::xOfColumn;
-using testing::yOfRow;
+using test::makeDocument;
+using test::putRow;
+using test::xOfColumn;
+using test::yOfRow;
 
 constexpr QRgb kSilver = qRgb(192, 192, 192);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
@@ -44,11 +44,11 @@ protected:
         const uint32_t word = uint32_t(state.settings.colours.selector);
         return qRgb(word & 0xFF, (word >> 8) & 0xFF, (word >> 16) & 0xFF);
     }
-    bool rangeCommandsEnabled() { return view.enabledById[command::UnderlinePieceBold]; }
+    bool rangeCommandsEnabled() { return view.isEnabled(command::UnderlinePieceBold); }
 
     AppState state;
-    testing::RecordingMainView view;
-    testing::RecordingPrompts prompts;
+    test::RecordingView view;
+    test::ScriptedPrompts prompts;
     PageInteraction interaction;
 };
 
@@ -134,7 +134,7 @@ TEST_F(PageInteractionTest, ADragSelectsOnThePressedRowAndPaintsOnlyThatRow) {
     EXPECT_EQ(state.selection.start, 30);
     EXPECT_EQ(state.selection.end, 42);
     EXPECT_TRUE(rangeCommandsEnabled());
-    EXPECT_FALSE(view.enabledById[command::Undo]);
+    EXPECT_FALSE(view.isEnabled(command::Undo));
 }
 
 TEST_F(PageInteractionTest, SelectionPaintsNothingBeyondTheShownText) {
@@ -181,7 +181,7 @@ TEST_F(PageInteractionTest, APressWhileARangeIsSelectedCancelsIt) {
     EXPECT_EQ(state.interactionState, InteractionState::Idle);
     EXPECT_FALSE(state.dragFlag);
     EXPECT_FALSE(rangeCommandsEnabled());
-    EXPECT_TRUE(view.enabledById[command::Undo]);
+    EXPECT_TRUE(view.isEnabled(command::Undo));
     EXPECT_EQ(cellBackground(30, 12), kWhite) << "the page is drawn again without it";
 }
 
@@ -275,7 +275,7 @@ TEST_F(PageInteractionTest, ARightPressShowsTheDefinitionTitledWithItsWords) {
     addDefinition(state.document.editRow(1, 8), state.document.markSerial, 8, 8, 12,
                   "a swift animal");
     interaction.rightPressed(xOfColumn(10), yOfRow(8, 0));
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     const MessageRequest& box = prompts.messages[0];
     EXPECT_EQ(box.text, "a swift animal");
     EXPECT_EQ(box.title, "quick");

@@ -299,7 +299,7 @@ TEST_F(PageRenderer, PicturesAreReadAgainAtEveryRender) {
     ASSERT_TRUE(QFile::remove(path));
     render();
     render();
-    ASSERT_EQ(prompts.messages.size(), 2u);
+    ASSERT_EQ(prompts.messages.size(), 2);
     EXPECT_EQ(prompts.messages[1].title, "Programador");
     EXPECT_EQ(prompts.messages[1].text,
               "[GraphicLoadImageFileToBitmap] called on <" + path + "> Missing file");

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, ReopensTheDocumentOfTheLastRun) {
     state.settings.position.page = 2;
     MainWindow window(state, &prompts);
     window.initialise();
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
     EXPECT_EQ(window.windowTitle(), "Page 2 of 7");
     EXPECT_TRUE(window.action(command::SaveImage)->isEnabled());

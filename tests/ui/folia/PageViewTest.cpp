@@ -13,16 +13,16 @@
 namespace folia {
 namespace {
 
-using testing::makeDocument;
-using testing::putRow;
-using testing::xOfColumn;
-using testing::yOfRow;
+using test::makeDocument;
+using test::putRow;
+using test::xOfColumn;
+using test::yOfRow;
 
 // The main window's part: whatever the view shows goes onto the widget.
-class WidgetMainView : public testing::RecordingMainView {
+class WidgetMainView : public test::RecordingView {
 public:
     void showView(const QImage& view) override {
-        RecordingMainView::showView(view);
+        RecordingView::showView(view);
         if (widget) widget->setImage(view);
     }
     PageViewWidget* widget = nullptr;
@@ -60,7 +60,7 @@ protected:
 
     AppState state;
     WidgetMainView view;
-    testing::RecordingPrompts prompts;
+    test::ScriptedPrompts prompts;
     PageInteraction interaction;
     PageViewWidget widget;
 };
@@ -79,7 +79,7 @@ TEST_F(PageViewTest, ADragStoresItsRowAndColumnsForThePieceCommands) {
     EXPECT_EQ(state.selection.row, 12);
     EXPECT_EQ(state.selection.start, 30);
     EXPECT_EQ(state.selection.end, 42);
-    EXPECT_TRUE(view.enabledById[command::UnderlinePieceBold]);
+    EXPECT_TRUE(view.isEnabled(command::UnderlinePieceBold));
     EXPECT_EQ(shownCellBackground(36, 12), qRgb(0x33, 0x99, 0xFF)) << "selection colour";
 
     // What the bold command then stores from it.
@@ -105,7 +105,7 @@ TEST_F(PageViewTest, PressingOnACentredRowStartsNoSelection) {
     release(34, 7);
     EXPECT_EQ(state.interactionState, InteractionState::Idle);
     EXPECT_FALSE(state.dragFlag);
-    EXPECT_FALSE(view.enabledById[command::UnderlinePieceBold]);
+    EXPECT_FALSE(view.isEnabled(command::UnderlinePieceBold));
 }
 
 TEST_F(PageViewTest, PageKeysScrollInStepsWithinTheirBounds) {
@@ -144,7 +144,7 @@ TEST_F(PageViewTest, ARightClickShowsTheDefinition) {
     addDefinition(state.document.editRow(1, 5), state.document.markSerial, 5, 4, 10,
                   "the act of reading");
     QTest::mouseClick(&widget, Qt::RightButton, Qt::NoModifier, at(6, 5));
-    ASSERT_EQ(prompts.messages.size(), 1u);
+    ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].title, "Reading");
 }
 
