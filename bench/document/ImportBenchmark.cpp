@@ -6,6 +6,7 @@
 #include "output/PageFurniture.h"
 #include "shell/AppState.h"
 #include "shell/Ports.h"
+#include "shell/QuietPrompts.h"
 #include "text/TextSet.h"
 #include "view/PageRenderer.h"
 
@@ -17,17 +18,6 @@
 using namespace folia;
 
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    MessageAnswer message(const MessageRequest&) override { return MessageAnswer::Ok; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
-};
 
 class IdleView : public MainView {
 public:
@@ -68,7 +58,7 @@ const QString& textPath() {
     return path;
 }
 
-void importInto(AppState& app, IdleView& view, SilentPrompts& prompts) {
+void importInto(AppState& app, IdleView& view, QuietPrompts& prompts) {
     importText(app, view, prompts, textPath(), [&](int page) {
         renderPage(app, page, false, prompts);
         drawPageFurniture(app.surfaces.page(page), page, app.settings, app.texts, true);
@@ -78,7 +68,7 @@ void importInto(AppState& app, IdleView& view, SilentPrompts& prompts) {
 void importFreshSurfaces(benchmark::State& state) {
     ensureGuiApplication();
     IdleView view;
-    SilentPrompts prompts;
+    QuietPrompts prompts;
     for (auto _ : state) {
         AppState app(englishTexts());
         importInto(app, view, prompts);
@@ -89,7 +79,7 @@ void importFreshSurfaces(benchmark::State& state) {
 void importReusingSurfaces(benchmark::State& state) {
     ensureGuiApplication();
     IdleView view;
-    SilentPrompts prompts;
+    QuietPrompts prompts;
     AppState app(englishTexts());
     importInto(app, view, prompts);
     for (auto _ : state) {
@@ -102,7 +92,7 @@ void importReusingSurfaces(benchmark::State& state) {
 void importWithoutDrawing(benchmark::State& state) {
     ensureGuiApplication();
     IdleView view;
-    SilentPrompts prompts;
+    QuietPrompts prompts;
     AppState app(englishTexts());
     importText(app, view, prompts, textPath(), [](int) {});
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include "shell/AppState.h"
 #include "shell/Ports.h"
+#include "shell/QuietPrompts.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
 #include "view/PageRenderer.h"
@@ -10,17 +11,6 @@
 using namespace folia;
 
 namespace {
-
-class SilentPrompts : public Prompts {
-public:
-    MessageAnswer message(const MessageRequest&) override { return MessageAnswer::Ok; }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
-};
 
 // 65 rows of 93 characters with inline symbols, every row carrying pieces of each kind,
 // links, definitions and brackets.
@@ -49,7 +39,7 @@ void fillMarkedPage(AppState& state) {
 void BM_RenderMarkedPage(benchmark::State& bench) {
     AppState state(englishTexts());
     fillMarkedPage(state);
-    SilentPrompts prompts;
+    QuietPrompts prompts;
     const bool guideOn = bench.range(0) != 0;
     for (auto _ : bench) {
         state.surfaces.page(1).fill(Qt::white);
