@@ -1,4 +1,3 @@
-// QUILLET HELPER: before anything else, read /work/briefs/common.md (rules and how we work;
 // binding). Delete this line when you replace the file.
 #pragma once
 
