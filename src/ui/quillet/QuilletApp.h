@@ -1,4 +1,3 @@
-// binding). Delete this line when you replace the file.
 #pragma once
 
 namespace folia {
