@@ -1,16 +1,18 @@
 #include "folia/MainWindow.h"
-#include "folia/PageViewWidget.h"
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
+#include "folia/PageViewWidget.h"
 #include "shell/AppState.h"
+#include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace folia;
@@ -56,7 +58,8 @@ TEST_F(MainWindowTest, StartsEmptyWithoutACache) {
 }
 
 TEST_F(MainWindowTest, ReopensTheDocumentOfTheLastRun) {
-    for (int page = 1; page <= 7; ++page) putRow(state.document, page, 1, "Some text");
+    for (int page = 1; page <= 7; ++page)
+        putRow(state.document, page, 1, "Some text");
     ASSERT_TRUE(saveCache(state.document, cachePath()));
     state.document.clear();
     state.settings.position.page = 2;
@@ -103,4 +106,67 @@ TEST_F(MainWindowTest, TheBusyPictureComesAndGoes) {
     EXPECT_EQ(pictures[0]->pixmap().size(), QSize(536, 224));
     window.stopBusyAnimation();
     EXPECT_EQ(window.centralWidget()->findChildren<QLabel*>().size(), 0);
+}
+
+namespace {
+
+// A window showing a one-page document, driven with the mouse and its menu actions.
+class MarkingByHand : public MainWindowTest {
+protected:
+    MarkingByHand() {
+        for (int row = 1; row <= 20; ++row)
+            putRow(state.document, 1, row, "Words to study, row by row.");
+        saveCache(state.document, cachePath()); // reopened as the last run's document
+        window.initialise();
+        window.commands().setPause([](int) {});
+        window.show();
+    }
+    QWidget* page() { return &window.pageView(); }
+    static QPoint cell(int column, int row) { return {8 * (column - 1) + 4, 16 * (row - 1) + 8}; }
+    void tickRow(int row) {
+        QTest::mouseClick(page(), Qt::LeftButton, Qt::NoModifier, {9, 16 * (row - 1) + 9});
+    }
+    void choose(int id) { window.action(id)->trigger(); }
+    QByteArray list(int row, TextField field) { return state.document.row(1, row).text(field); }
+
+    MainWindow window{state, &prompts};
+};
+
+} // namespace
+
+TEST_F(MarkingByHand, TwoTickedRowsMakeABracket) {
+    choose(command::TickControl);
+    tickRow(5);
+    tickRow(9);
+    choose(command::UnderlineVertical);
+    EXPECT_EQ(list(5, TextField::VerticalMarks), QByteArray("5,9;"));
+    prompts.messages.clear();
+
+    const QByteArray cacheBefore = [] {
+        QFile f(cachePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    tickRow(2);
+    tickRow(3);
+    tickRow(4);
+    choose(command::UnderlineVertical);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, "You have not selected 2 lines only ...");
+    QFile after(cachePath());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), cacheBefore) << "no snapshot without exactly two rows";
+}
+
+TEST_F(MarkingByHand, ADraggedRangeBecomesABoldPieceThatUndoTakesBack) {
+    QTest::mousePress(page(), Qt::LeftButton, Qt::NoModifier, cell(30, 12));
+    QTest::mouseMove(page(), cell(36, 12));
+    QTest::mouseRelease(page(), Qt::LeftButton, Qt::NoModifier, cell(42, 12));
+    EXPECT_TRUE(window.action(command::UnderlinePieceBold)->isEnabled());
+    choose(command::UnderlinePieceBold);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
+    EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
+
+    choose(command::Undo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray());
+    EXPECT_FALSE(window.action(command::Undo)->isEnabled());
 }
