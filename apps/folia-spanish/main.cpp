@@ -1,4 +1,6 @@
 #include "folia/FoliaApp.h"
 #include "text/TextSet.h"
 
-int main(int argc, char** argv) { return folia::runFolia(argc, argv, folia::spanishTexts()); }
+int main(int argc, char** argv) {
+    return folia::runFolia(argc, argv, folia::spanishTexts());
+}

@@ -53,7 +53,8 @@ const QString& savedPath() {
 void saveFullDocument(benchmark::State& state) {
     const Document d = fullDocument();
     const QString path = benchFolder() + "/save.04";
-    for (auto _ : state) benchmark::DoNotOptimize(saveCache(d, path));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveCache(d, path));
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
 }
 

@@ -14,6 +14,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 // The same for content produced in pieces (large files): `produce` is called with an
 // append function and returns false to abandon the write.
 using AppendBytes = std::function<bool(const char* data, qsizetype length)>;
-bool writeFileAtomically(const QString& path, const std::function<bool(const AppendBytes&)>& produce);
+bool writeFileAtomically(const QString& path,
+                         const std::function<bool(const AppendBytes&)>& produce);
 
 } // namespace folia

@@ -5,7 +5,9 @@
 
 namespace folia {
 
-EventPump::EventPump(int intervalMs) : m_intervalMs(intervalMs) { m_sinceLast.start(); }
+EventPump::EventPump(int intervalMs) : m_intervalMs(intervalMs) {
+    m_sinceLast.start();
+}
 
 void EventPump::pump() {
     if (m_sinceLast.elapsed() >= m_intervalMs) pumpNow();

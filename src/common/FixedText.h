@@ -11,7 +11,8 @@ inline QByteArray cutToCapacity(const QByteArray& text, qsizetype capacity) {
 }
 
 // Appending to a fixed field keeps what fits and drops the rest silently.
-inline void appendWithinCapacity(QByteArray& field, const QByteArray& addition, qsizetype capacity) {
+inline void appendWithinCapacity(QByteArray& field, const QByteArray& addition,
+                                 qsizetype capacity) {
     field = cutToCapacity(field + addition, capacity);
 }
 

@@ -6,8 +6,12 @@
 namespace folia {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 template <typename Int> Int saturate(double value) {
     if (std::isnan(value)) return 0;
@@ -21,7 +25,8 @@ template <typename Int> Int saturate(double value) {
 
 double lenientValue(const char* text, qsizetype length) {
     qsizetype i = 0;
-    while (i < length && isBlank(text[i])) ++i;
+    while (i < length && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < length && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     double value = 0;
@@ -41,10 +46,18 @@ double lenientValue(const char* text, qsizetype length) {
     return negative ? -value : value;
 }
 
-int32_t saturateToInt32(double value) { return saturate<int32_t>(value); }
-int16_t saturateToInt16(double value) { return saturate<int16_t>(value); }
+int32_t saturateToInt32(double value) {
+    return saturate<int32_t>(value);
+}
+int16_t saturateToInt16(double value) {
+    return saturate<int16_t>(value);
+}
 
-int32_t lenientInt32(const QByteArray& text) { return saturateToInt32(lenientValue(text)); }
-int16_t lenientInt16(const QByteArray& text) { return saturateToInt16(lenientValue(text)); }
+int32_t lenientInt32(const QByteArray& text) {
+    return saturateToInt32(lenientValue(text));
+}
+int16_t lenientInt16(const QByteArray& text) {
+    return saturateToInt16(lenientValue(text));
+}
 
 } // namespace folia

@@ -12,7 +12,9 @@ namespace folia {
 
 // The value as a double (what was read, before any rounding).
 double lenientValue(const char* text, qsizetype length);
-inline double lenientValue(const QByteArray& text) { return lenientValue(text.constData(), text.size()); }
+inline double lenientValue(const QByteArray& text) {
+    return lenientValue(text.constData(), text.size());
+}
 
 // Rounded to the nearest integer (halves to even) and saturated at the type's range:
 // a value beyond it never wraps.

@@ -27,6 +27,8 @@ void setProgramFolder(const QString& folder) {
     overriddenFolder() = folder.isEmpty() ? QString() : withSeparator(QDir::cleanPath(folder));
 }
 
-QString besideProgram(const QString& fileName) { return programFolder() + fileName; }
+QString besideProgram(const QString& fileName) {
+    return programFolder() + fileName;
+}
 
 } // namespace folia

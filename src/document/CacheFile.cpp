@@ -18,7 +18,9 @@ void pumpIfAny(EventPump* pump) {
 
 } // namespace
 
-QString cachePath() { return besideProgram(QStringLiteral("cache.04")); }
+QString cachePath() {
+    return besideProgram(QStringLiteral("cache.04"));
+}
 
 bool saveCache(const Document& document, const QString& path, EventPump* pump) {
     return writeFileAtomically(path, [&](const AppendBytes& append) {

@@ -19,7 +19,8 @@ LineRecord& Document::editRow(int page, int row) {
 }
 
 void Document::clear() {
-    for (auto& stored : m_rows) stored.reset();
+    for (auto& stored : m_rows)
+        stored.reset();
     pageCount = 0;
     markSerial = 0;
     reservedValue = 0;

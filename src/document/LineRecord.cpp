@@ -63,15 +63,20 @@ template <typename Int> void writeLittle(char* image, int offset, Int value) {
 }
 
 QByteArray withoutTrailingZeros(const char* data, int length) {
-    while (length > 0 && data[length - 1] == 0) --length;
+    while (length > 0 && data[length - 1] == 0)
+        --length;
     return QByteArray(data, length);
 }
 
-const FieldPlace& placeOf(TextField field) { return kTextPlaces[static_cast<int>(field)]; }
+const FieldPlace& placeOf(TextField field) {
+    return kTextPlaces[static_cast<int>(field)];
+}
 
 } // namespace
 
-int LineRecord::capacity(TextField field) { return placeOf(field).capacity; }
+int LineRecord::capacity(TextField field) {
+    return placeOf(field).capacity;
+}
 
 QByteArray LineRecord::text(TextField field) const {
     const QByteArray& image = m_fieldImages[static_cast<int>(field)];

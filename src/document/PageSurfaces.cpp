@@ -30,7 +30,8 @@ QImage& PageSurfaces::renew(int page) {
 }
 
 void PageSurfaces::reset() {
-    for (QImage& surface : m_pages) surface = QImage();
+    for (QImage& surface : m_pages)
+        surface = QImage();
     m_pages[1] = whitePage();
 }
 

@@ -17,7 +17,9 @@ QByteArray sectionName(const QByteArray& line) {
     return trimmed.mid(1, trimmed.indexOf(']') - 1).trimmed();
 }
 
-bool isComment(const QByteArray& trimmed) { return trimmed.startsWith(';'); }
+bool isComment(const QByteArray& trimmed) {
+    return trimmed.startsWith(';');
+}
 
 // The key of a "key=value" line, or an empty name for anything else.
 QByteArray keyName(const QByteArray& line) {
@@ -27,7 +29,9 @@ QByteArray keyName(const QByteArray& line) {
     return trimmed.left(equals).trimmed();
 }
 
-bool sameName(const QByteArray& a, const QByteArray& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QByteArray& a, const QByteArray& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 QList<QByteArray> splitLines(const QByteArray& bytes) {
     QList<QByteArray> lines;
@@ -104,10 +108,13 @@ void IniFile::setValue(const QByteArray& section, const QByteArray& key, const Q
 
 QByteArray IniFile::toBytes() const {
     QByteArray bytes;
-    for (const QByteArray& line : m_lines) bytes += line + "\r\n";
+    for (const QByteArray& line : m_lines)
+        bytes += line + "\r\n";
     return bytes;
 }
 
-bool IniFile::save(const QString& path) const { return writeFileAtomically(path, toBytes()); }
+bool IniFile::save(const QString& path) const {
+    return writeFileAtomically(path, toBytes());
+}
 
 } // namespace folia

@@ -26,13 +26,13 @@ enum AlignmentCode : int32_t {
 using ColourRef = uint32_t;
 
 struct FooterSettings {
-    int32_t enabled = 0;           // "Activar"
+    int32_t enabled = 0;            // "Activar"
     int32_t alignment = AlignRight; // "Alineamiento"
-    int16_t fontSize = 10;         // "Fuente"
-    int32_t bold = 0;              // "Fuente_Estilo_Negrita"
-    int32_t italic = 0;            // "Fuente_Estilo_Italica"
-    int32_t underlined = 0;        // "Fuente_Estilo_Subrayado"
-    QByteArray text;               // "Texto", Windows-1252, at most 99 characters
+    int16_t fontSize = 10;          // "Fuente"
+    int32_t bold = 0;               // "Fuente_Estilo_Negrita"
+    int32_t italic = 0;             // "Fuente_Estilo_Italica"
+    int32_t underlined = 0;         // "Fuente_Estilo_Subrayado"
+    QByteArray text;                // "Texto", Windows-1252, at most 99 characters
 };
 
 struct PageNumberSettings {
@@ -45,20 +45,20 @@ struct PageNumberSettings {
 };
 
 struct ColourSettings {
-    int32_t horizontal = 255;               // "Sub_Horizontal"
-    int32_t vertical = 255;                 // "Sub_Vertical"
-    int32_t twoColourFont = 16777215;       // "Sub_Fuente"
-    int32_t twoColourBackground = 255;      // "Sub_Fondo"
-    int32_t link = 255;                     // "Sub_Enlaces"
-    int32_t selector = 16750899;            // "Selector"
-    int32_t selectorText = 16777215;        // "Texto_Selector"
+    int32_t horizontal = 255;          // "Sub_Horizontal"
+    int32_t vertical = 255;            // "Sub_Vertical"
+    int32_t twoColourFont = 16777215;  // "Sub_Fuente"
+    int32_t twoColourBackground = 255; // "Sub_Fondo"
+    int32_t link = 255;                // "Sub_Enlaces"
+    int32_t selector = 16750899;       // "Selector"
+    int32_t selectorText = 16777215;   // "Texto_Selector"
 };
 
 struct PositionSettings {
-    int32_t offsetY = 0;    // "Y": vertical offset of the page view
-    int32_t page = 1;       // "Pagina"
-    int16_t guideRow = 0;   // "Lector": row of the reading guide
-    int32_t guideOn = 0;    // "Lector_bool"
+    int32_t offsetY = 0;  // "Y": vertical offset of the page view
+    int32_t page = 1;     // "Pagina"
+    int16_t guideRow = 0; // "Lector": row of the reading guide
+    int32_t guideOn = 0;  // "Lector_bool"
 };
 
 struct PrintSettings {

@@ -50,7 +50,9 @@ template <typename S, typename Visit> void forEachKey(S& s, Visit&& visit) {
     visit("Imprimir", "Calidad", s.print.quality);
 }
 
-QByteArray plainNumber(int32_t value) { return QByteArray::number(value); }
+QByteArray plainNumber(int32_t value) {
+    return QByteArray::number(value);
+}
 
 // Numbers are written with one leading blank when not negative ("Copias= 1").
 QByteArray storedNumber(int32_t value) {
@@ -74,7 +76,9 @@ struct Reader {
 
 } // namespace
 
-QString settingsPath() { return besideProgram(QStringLiteral("Configuracion.ini")); }
+QString settingsPath() {
+    return besideProgram(QStringLiteral("Configuracion.ini"));
+}
 
 Settings loadSettings(const QString& path) {
     const IniFile ini = IniFile::load(path);

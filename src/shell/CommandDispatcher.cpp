@@ -46,20 +46,27 @@ void responsivePause(int milliseconds) {
 
 int32_t& colourSetting(ColourSettings& colours, int commandId) {
     switch (commandId) {
-    case HorizontalColour: return colours.horizontal;
-    case VerticalColour: return colours.vertical;
-    case TwoColourBackground: return colours.twoColourBackground;
-    case TwoColourFont: return colours.twoColourFont;
-    case LinkColour: return colours.link;
-    case SelectorColour: return colours.selector;
-    default: return colours.selectorText;
+    case HorizontalColour:
+        return colours.horizontal;
+    case VerticalColour:
+        return colours.vertical;
+    case TwoColourBackground:
+        return colours.twoColourBackground;
+    case TwoColourFont:
+        return colours.twoColourFont;
+    case LinkColour:
+        return colours.link;
+    case SelectorColour:
+        return colours.selector;
+    default:
+        return colours.selectorText;
     }
 }
 
 RowAlignment alignmentOfCommand(int commandId) {
-    return commandId == AlignRowsLeft ? RowAlignment::Left
+    return commandId == AlignRowsLeft     ? RowAlignment::Left
            : commandId == AlignRowsCentre ? RowAlignment::Centre
-                                      : RowAlignment::Right;
+                                          : RowAlignment::Right;
 }
 
 } // namespace
@@ -71,46 +78,81 @@ CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& p
 
 void CommandDispatcher::dispatch(int commandId) {
     switch (commandId) {
-    case New: newDocument(); break;
-    case Author: author(); break;
-    case Exit: exitProgram(); break;
-    case Update: update(); break;
-    case Undo: undo(); break;
-    case GoTo: goTo(); break;
-    case TickControl: toggleTickMode(); break;
+    case New:
+        newDocument();
+        break;
+    case Author:
+        author();
+        break;
+    case Exit:
+        exitProgram();
+        break;
+    case Update:
+        update();
+        break;
+    case Undo:
+        undo();
+        break;
+    case GoTo:
+        goTo();
+        break;
+    case TickControl:
+        toggleTickMode();
+        break;
     case AlignRowsLeft:
     case AlignRowsCentre:
-    case AlignRowsRight: align(commandId); break;
-    case UnderlineFullHorizontal: fullHorizontalLine(); break;
-    case UnderlineVertical: verticalLine(); break;
+    case AlignRowsRight:
+        align(commandId);
+        break;
+    case UnderlineFullHorizontal:
+        fullHorizontalLine();
+        break;
+    case UnderlineVertical:
+        verticalLine();
+        break;
     case UnderlinePieceHorizontal:
     case UnderlinePieceTwoColours:
-    case UnderlinePieceBold: rangeMark(commandId); break;
-    case UnderlineLink: pageLink(); break;
-    case UnderlineDefinition: definition(); break;
+    case UnderlinePieceBold:
+        rangeMark(commandId);
+        break;
+    case UnderlineLink:
+        pageLink();
+        break;
+    case UnderlineDefinition:
+        definition();
+        break;
     case HorizontalColour:
     case VerticalColour:
     case TwoColourBackground:
     case TwoColourFont:
     case LinkColour:
     case SelectorColour:
-    case SelectorTextColour: setColour(commandId); break;
-    case GuideReader: toggleGuide(); break;
+    case SelectorTextColour:
+        setColour(commandId);
+        break;
+    case GuideReader:
+        toggleGuide();
+        break;
     case SaveImage:
         if (m_state.settings.position.guideOn == 0 && m_state.documentPresent)
             openDialog(&CommandDialogs::saveImage);
         break;
-    case SetUp: openDialog(&CommandDialogs::setUp); break;
+    case SetUp:
+        openDialog(&CommandDialogs::setUp);
+        break;
     case FavouriteColours:
         if (m_state.documentPresent) openDialog(&CommandDialogs::favouriteColours);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 // --- shared steps ---------------------------------------------------------------------
 
-void CommandDispatcher::snapshot() { takeSnapshot(m_state, m_view); }
+void CommandDispatcher::snapshot() {
+    takeSnapshot(m_state, m_view);
+}
 
 void CommandDispatcher::redrawAndShow() {
     redrawPage(m_state, m_prompts);
@@ -158,8 +200,8 @@ void CommandDispatcher::newDocument() {
         QuietPrompts quiet;
         importText(m_state, m_view, m_prompts, *path, [this, &quiet](int page) {
             renderPage(m_state, page, false, quiet);
-            drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings,
-                              m_state.texts, true);
+            drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings, m_state.texts,
+                              true);
         });
         m_state.document.markSerial = serial;
         m_view.focusPage();

@@ -9,7 +9,9 @@ namespace folia {
 std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     using namespace command;
     const MenuEntry separator;
-    auto item = [](const QString& text, int id, int image) { return MenuEntry{text, id, image, -1}; };
+    auto item = [](const QString& text, int id, int image) {
+        return MenuEntry{text, id, image, -1};
+    };
     auto swatch = [](const QString& text, int id, int32_t colour) {
         return MenuEntry{text, id, 0, int(colour & 0xFFFFFF)};
     };
@@ -41,8 +43,8 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
           swatch(t.selectorColour, SelectorColour, c.selector),
           swatch(t.selectorTextColour, SelectorTextColour, c.selectorText)}},
         {t.alignment,
-         {item(t.left, AlignRowsLeft, 347), separator, item(t.center, AlignRowsCentre, 348), separator,
-          item(t.right, AlignRowsRight, 349)}},
+         {item(t.left, AlignRowsLeft, 347), separator, item(t.center, AlignRowsCentre, 348),
+          separator, item(t.right, AlignRowsRight, 349)}},
         {t.read, {item(t.guideReader, GuideReader, 0)}},
     };
 }

@@ -10,16 +10,17 @@ namespace {
 
 using namespace command;
 
-constexpr std::initializer_list<int> kWholeRowCommands = {TickControl, UnderlineFullHorizontal,
-                                                          UnderlineVertical, AlignRowsLeft,
-                                                          AlignRowsCentre, AlignRowsRight};
-constexpr std::initializer_list<int> kRangeCommands = {
-    UnderlinePieceHorizontal, UnderlinePieceTwoColours, UnderlineLink, UnderlinePieceBold,
-    UnderlineDefinition};
+constexpr std::initializer_list<int> kWholeRowCommands = {
+    TickControl,   UnderlineFullHorizontal, UnderlineVertical,
+    AlignRowsLeft, AlignRowsCentre,         AlignRowsRight};
+constexpr std::initializer_list<int> kRangeCommands = {UnderlinePieceHorizontal,
+                                                       UnderlinePieceTwoColours, UnderlineLink,
+                                                       UnderlinePieceBold, UnderlineDefinition};
 constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, GoTo};
 
 void enable(MainView& view, std::initializer_list<int> ids, bool enabled) {
-    for (int id : ids) view.setCommandEnabled(id, enabled);
+    for (int id : ids)
+        view.setCommandEnabled(id, enabled);
 }
 
 void applyPattern(MainView& view, bool wholeRow, bool range, bool navigation) {
@@ -35,8 +36,14 @@ void applyNoDocumentMenu(MainView& view) {
     view.setCommandEnabled(SaveImage, false);
 }
 
-void applyDocumentMenu(MainView& view) { applyPattern(view, true, false, true); }
-void applyTickMenu(MainView& view) { applyPattern(view, true, false, false); }
-void applyRangeSelectedMenu(MainView& view) { applyPattern(view, false, true, false); }
+void applyDocumentMenu(MainView& view) {
+    applyPattern(view, true, false, true);
+}
+void applyTickMenu(MainView& view) {
+    applyPattern(view, true, false, false);
+}
+void applyRangeSelectedMenu(MainView& view) {
+    applyPattern(view, false, true, false);
+}
 
 } // namespace folia

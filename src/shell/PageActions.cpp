@@ -14,6 +14,8 @@ void redrawPage(AppState& state, Prompts& prompts, bool screenMode) {
     drawPageFurniture(state.surfaces.page(page), page, state.settings, state.texts, screenMode);
 }
 
-void showView(AppState& state, MainView& view) { refreshView(state, view); }
+void showView(AppState& state, MainView& view) {
+    refreshView(state, view);
+}
 
 } // namespace folia

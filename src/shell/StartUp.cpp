@@ -7,8 +7,8 @@
 #include "PageActions.h"
 #include "Ports.h"
 #include "document/CacheFile.h"
-#include "view/PageRenderer.h"
 #include "text/TextSet.h"
+#include "view/PageRenderer.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -34,7 +34,9 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
 
 } // namespace
 
-bool imageCodecsAvailable() { return QImageWriter::supportedImageFormats().contains("png"); }
+bool imageCodecsAvailable() {
+    return QImageWriter::supportedImageFormats().contains("png");
+}
 
 void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     applyNoDocumentMenu(view);
@@ -51,8 +53,7 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     prompts.tell(state.texts.readingCache, state.texts.programmerTitle, MessageIcon::None, true);
     state.currentPage = 1;
     state.rememberedPage = 1;
-    if (loadAndRerender(state, view, prompts))
-        showStoredPosition(state, view, prompts);
+    if (loadAndRerender(state, view, prompts)) showStoredPosition(state, view, prompts);
     // A file that cannot be loaded leaves the window in its empty state.
 }
 

@@ -197,8 +197,7 @@ QString pageCaption(const TextSet& texts, int page, int pageCount) {
 }
 
 QString pageCaptionUnaccented(const TextSet& texts, int page, int pageCount) {
-    return texts.pageWordUnaccented + QString::number(page) + texts.of +
-           QString::number(pageCount);
+    return texts.pageWordUnaccented + QString::number(page) + texts.of + QString::number(pageCount);
 }
 
 } // namespace folia

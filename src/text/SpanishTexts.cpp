@@ -172,7 +172,8 @@ const TextSet& spanishTexts() {
         .editorTitle = "Editor para Trazzero FOLIA",
         .noMatches = "No se encontraron coincidencias",
         .noOtherResults = "No se encontró ningún otro resultado",
-        .unencodableWarning = "Algunos caracteres de este texto no caben en el archivo y se grabarán como \"?\".",
+        .unencodableWarning =
+            "Algunos caracteres de este texto no caben en el archivo y se grabarán como \"?\".",
         .notWritten = "No se pudo grabar el archivo: ",
 
         .findWhat = "Buscar:",

@@ -26,7 +26,7 @@ struct TextSet {
     QString read, guideReader;
 
     // FOLIA: captions, prompts and messages of the commands
-    QString pageWord;          // "Page " in captions
+    QString pageWord;           // "Page " in captions
     QString pageWordUnaccented; // the caption of "Go to" and the arrow-key page changes
     QString of;
     QString importingSuffix; // " ... " after the page being filled
@@ -52,8 +52,8 @@ struct TextSet {
         wantPageNumberb, pageNumberFontSizea, pageNumberFontSizeb, pageNumberProperties;
     QString includesPageWorda, includesPageWordb, writtenIna, writtenInb, arabicNumbers,
         romanNumerals, upperCase, lowerCase;
-    QString controlPropertiesa, controlPropertiesb, roundedShapesa, roundedShapesb,
-        squareShapesa, squareShapesb;
+    QString controlPropertiesa, controlPropertiesb, roundedShapesa, roundedShapesb, squareShapesa,
+        squareShapesb;
 
     // FOLIA: favourite colours
     QString selectedColour, coloursArchived, saveBeforeExit, reallyReset, coloursWillBeLost,
@@ -66,8 +66,8 @@ struct TextSet {
         noDefaultPrinter;
 
     // FOLIA: export
-    QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo,
-        allPages, enterFolderName, saveButton, print;
+    QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo, allPages,
+        enterFolderName, saveButton, print;
 
     // Quillet
     QString readPlainText, writeWithFormat, writeWithoutFormat, find, replace;
@@ -79,8 +79,8 @@ struct TextSet {
     QString notWritten;         // a write failed; the file's path follows
 
     // Quillet: find and replace dialog
-    QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext,
-        replaceAll, cancel;
+    QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext, replaceAll,
+        cancel;
 
     // FOLIA: accessible names of controls
     QString pageViewName;

@@ -12,7 +12,8 @@ namespace {
 // covers only the middle of their cells, and the rest of the glyphs would show around it.
 QByteArray withoutSymbolTokens(QByteArray shown) {
     for (const InlineSymbol& symbol : findInlineSymbols(shown))
-        for (int i = 0; i < symbol.length(); ++i) shown[symbol.position - 1 + i] = ' ';
+        for (int i = 0; i < symbol.length(); ++i)
+            shown[symbol.position - 1 + i] = ' ';
     return shown;
 }
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using namespace folia;
@@ -38,9 +38,11 @@ protected:
     // A record image with every byte set, terminators in the middle of the texts.
     static QByteArray busyImage(int page, int row, int seed) {
         QByteArray image(kRecord, '\0');
-        for (qint64 i = 0; i < kRecord; ++i) image[i] = char((i * 37 + seed) % 250 + 1);
+        for (qint64 i = 0; i < kRecord; ++i)
+            image[i] = char((i * 37 + seed) % 250 + 1);
         auto put32 = [&](int at, int32_t v) {
-            for (int i = 0; i < 4; ++i) image[at + i] = char((uint32_t(v) >> (8 * i)) & 0xFF);
+            for (int i = 0; i < 4; ++i)
+                image[at + i] = char((uint32_t(v) >> (8 * i)) & 0xFF);
         };
         put32(0, row + 100);
         put32(4, page);
@@ -58,8 +60,10 @@ protected:
 
 TEST_F(CacheFileTest, ARealFileRoundTripsByteForByte) {
     QByteArray original;
-    for (int row = 1; row <= 65; ++row) original += busyImage(1, row, row);
-    for (int row = 1; row <= 3; ++row) original += busyImage(2, row, 90 + row);
+    for (int row = 1; row <= 65; ++row)
+        original += busyImage(1, row, row);
+    for (int row = 1; row <= 3; ++row)
+        original += busyImage(2, row, 90 + row);
     writeFile(original);
     Document d;
     ASSERT_TRUE(loadCache(d, path));
@@ -72,7 +76,8 @@ TEST_F(CacheFileTest, ARealFileRoundTripsByteForByte) {
 
 TEST_F(CacheFileTest, OnlyPresentRowsAreWrittenInPageAndRowOrder) {
     Document d;
-    for (int row = 65; row >= 1; --row) addRow(d, 1, row, row, "line");
+    for (int row = 65; row >= 1; --row)
+        addRow(d, 1, row, row, "line");
     addRow(d, 2, 3, 68, "c");
     addRow(d, 2, 1, 66, "a");
     addRow(d, 2, 2, 67, "b");
@@ -140,7 +145,8 @@ TEST_F(CacheFileTest, ASaveThatFailsHalfWayKeepsThePreviousFile) {
     const QByteArray previous = fileBytes();
 
     Document big;
-    for (int row = 1; row <= 65; ++row) addRow(big, 1, row, row, "new");
+    for (int row = 1; row <= 65; ++row)
+        addRow(big, 1, row, row, "new");
     // A disk that fills up after about ten records.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};

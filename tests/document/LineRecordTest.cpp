@@ -15,7 +15,8 @@ std::vector<char> imageOf(const LineRecord& record) {
 
 int32_t int32At(const std::vector<char>& image, int offset) {
     uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(image[offset + i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(image[offset + i]);
     return static_cast<int32_t>(v);
 }
 
@@ -80,8 +81,10 @@ TEST(LineRecord, AShorterTextKeepsTheBytesAfterItsTerminator) {
 
 TEST(LineRecord, AnyImageRoundTripsByteForByte) {
     std::vector<char> image(LineRecord::kImageSize);
-    for (size_t i = 0; i < image.size(); ++i) image[i] = char((i * 131 + 7) % 251);
-    for (int i : {8 + 3, 122 + 10, 26936 + 100}) image[size_t(i)] = 0; // terminators mid-field
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = char((i * 131 + 7) % 251);
+    for (int i : {8 + 3, 122 + 10, 26936 + 100})
+        image[size_t(i)] = 0; // terminators mid-field
     const LineRecord r = LineRecord::fromImage(image.data());
     EXPECT_EQ(imageOf(r), image);
 }

@@ -1,6 +1,6 @@
 #include "document/TextImport.h"
-#include "support/FakePorts.h"
 #include "shell/AppState.h"
+#include "support/FakePorts.h"
 #include "text/TextSet.h"
 
 #include <QFile>

@@ -17,9 +17,10 @@ TEST(IniFile, WritingReplacesInPlaceAndKeepsEverythingElse) {
     ini.setValue("colores", "SUB_VERTICAL", " 42");
     ini.setValue("Colores", "Selector", " 7");
     ini.setValue("Posicion", "Y", " 0");
-    EXPECT_EQ(ini.toBytes(), QByteArray("; my notes\r\n[Colores]\r\nSub_Vertical= 42\r\nmine=keep\r\n"
-                                        "Selector= 7\r\n\r\n[Unknown]\r\nx=y\r\n"
-                                        "[Posicion]\r\nY= 0\r\n"));
+    EXPECT_EQ(ini.toBytes(),
+              QByteArray("; my notes\r\n[Colores]\r\nSub_Vertical= 42\r\nmine=keep\r\n"
+                         "Selector= 7\r\n\r\n[Unknown]\r\nx=y\r\n"
+                         "[Posicion]\r\nY= 0\r\n"));
 }
 
 TEST(IniFile, FirstOfDuplicateKeysWinsAndIsTheOneReplaced) {
@@ -37,7 +38,8 @@ TEST(IniFile, ValuesComeBackWithinTheReadBuffer) {
 
 TEST(IniFile, BinaryGarbageNeverCrashes) {
     QByteArray garbage;
-    for (int i = 0; i < 5000; ++i) garbage.append(char((i * 7919) % 256));
+    for (int i = 0; i < 5000; ++i)
+        garbage.append(char((i * 7919) % 256));
     garbage += "\n[S\n=\n]]\n[=]\n==\n[";
     IniFile ini = IniFile::fromBytes(garbage);
     (void)ini.value("S", "k", "d");

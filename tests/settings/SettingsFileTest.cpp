@@ -1,5 +1,5 @@
-#include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "settings/IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -25,7 +25,8 @@ TEST_F(Commands, VerticalLineNeedsExactlyTwoTickedRows) {
     EXPECT_EQ(list(5, TextField::VerticalMarks), QByteArray("5,9;"));
     EXPECT_EQ(row(5).hasMarks, 1);
     EXPECT_EQ(pausedMs, 1000);
-    for (bool tick : state.tickFlags) EXPECT_FALSE(tick);
+    for (bool tick : state.tickFlags)
+        EXPECT_FALSE(tick);
     const QByteArray saved = cacheBytes();
     EXPECT_FALSE(saved.isEmpty()) << "the snapshot was taken";
 
@@ -204,7 +205,8 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     const QString text = folder.filePath("text.txt");
     QFile file(text);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    for (int i = 1; i <= 70; ++i) file.write("line " + QByteArray::number(i) + "\n");
+    for (int i = 1; i <= 70; ++i)
+        file.write("line " + QByteArray::number(i) + "\n");
     file.close();
     prompts.fileAnswers = {text, text};
     commands.dispatch(command::New);

@@ -1,7 +1,7 @@
+#include "shell/StartUp.h"
 #include "ShellFixture.h"
 #include "settings/SettingsFile.h"
 #include "shell/CommandIds.h"
-#include "shell/StartUp.h"
 
 #include <QDir>
 
@@ -23,9 +23,9 @@ TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(view.caption, "");
     EXPECT_FALSE(state.documentPresent);
-    for (int id : {command::TickControl, command::UnderlineFullHorizontal, command::Update,
-                   command::Undo, command::SaveImage, command::GoTo, command::AlignRowsLeft,
-                   command::UnderlinePieceBold})
+    for (int id :
+         {command::TickControl, command::UnderlineFullHorizontal, command::Update, command::Undo,
+          command::SaveImage, command::GoTo, command::AlignRowsLeft, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
     EXPECT_EQ(state.settings.colours.link, 255) << "links are red after every start";
     EXPECT_GE(view.menuBuilds, 1) << "the swatches show the red link colour";
@@ -52,14 +52,14 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
     EXPECT_EQ(view.caption, "Page 2 of 7");
     EXPECT_GE(view.busyStarts, 1);
     EXPECT_EQ(view.busyStarts, view.busyStops);
-    for (int id : {command::TickControl, command::UnderlineFullHorizontal,
-                   command::UnderlineVertical, command::Update, command::Undo, command::SaveImage,
-                   command::GoTo, command::AlignRowsLeft, command::AlignRowsCentre,
-                   command::AlignRowsRight})
+    for (int id :
+         {command::TickControl, command::UnderlineFullHorizontal, command::UnderlineVertical,
+          command::Update, command::Undo, command::SaveImage, command::GoTo, command::AlignRowsLeft,
+          command::AlignRowsCentre, command::AlignRowsRight})
         EXPECT_TRUE(view.isEnabled(id)) << id;
-    for (int id : {command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
-                   command::UnderlineLink, command::UnderlineDefinition,
-                   command::UnderlinePieceBold})
+    for (int id :
+         {command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
+          command::UnderlineLink, command::UnderlineDefinition, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
 }
 

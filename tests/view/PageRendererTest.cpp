@@ -257,7 +257,7 @@ TEST_F(PageRenderer, BulletsAndPictureSymbolsReplaceTheirCharacters) {
     EXPECT_EQ(coloursIn(page, QRect(32, y, 7, 7)), std::set<QRgb>{kBlack.rgb()}); // square
     EXPECT_TRUE(isWhite(page, 39, y));
     EXPECT_FALSE(hasInk(page, QRect(24, 32, 8, 16))) << "no trace of the \\ around the bullet";
-    EXPECT_EQ(at(page, 66, y + 2), kBlack);               // circle in (64, 38)-(68, 42)
+    EXPECT_EQ(at(page, 66, y + 2), kBlack); // circle in (64, 38)-(68, 42)
     EXPECT_TRUE(isWhite(page, 69, y + 2));
     EXPECT_EQ(at(page, 104, y), kBlack); // diamond's right tip
     EXPECT_TRUE(isWhite(page, 105, y) && isWhite(page, 100, y + 5));

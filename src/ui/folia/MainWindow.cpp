@@ -59,14 +59,18 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::initialise() { initialiseMainWindow(m_state, *this, *m_prompts); }
+void MainWindow::initialise() {
+    initialiseMainWindow(m_state, *this, *m_prompts);
+}
 
 QAction* MainWindow::action(int commandId) const {
     const auto found = m_actions.find(commandId);
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-void MainWindow::setCaption(const QString& caption) { setWindowTitle(caption); }
+void MainWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
 void MainWindow::setCommandEnabled(int commandId, bool enabled) {
     m_enabled[commandId] = enabled;
@@ -118,7 +122,9 @@ void MainWindow::runCommand(int commandId) {
     }
 }
 
-void MainWindow::showView(const QImage& view) { m_pageView->setImage(view); }
+void MainWindow::showView(const QImage& view) {
+    m_pageView->setImage(view);
+}
 
 void MainWindow::startBusyAnimation() {
     if (m_busyPicture) return;
@@ -147,7 +153,9 @@ void MainWindow::stopBusyAnimation() {
     m_busyPicture = nullptr;
 }
 
-void MainWindow::focusPage() { m_pageView->setFocus(); }
+void MainWindow::focusPage() {
+    m_pageView->setFocus();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The window has no close box, but the window manager or the session can still close
