@@ -30,7 +30,7 @@ QString nameFilter(const FileDialogRequest& request) {
 }
 
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
-    dialog.setWindowTitle(request.title);
+    if (!request.title.isEmpty()) dialog.setWindowTitle(request.title); // else the default
     dialog.setNameFilter(nameFilter(request));
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setDirectory(request.initialFolder);
