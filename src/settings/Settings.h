@@ -55,6 +55,8 @@ struct ColourSettings {
 };
 
 struct PositionSettings {
+    static constexpr int32_t kGuideShown = 3; // the value of "Lector_bool" for a guide that is on
+
     int32_t offsetY = 0;  // "Y": vertical offset of the page view
     int32_t page = 1;     // "Pagina"
     int16_t guideRow = 0; // "Lector": row of the reading guide

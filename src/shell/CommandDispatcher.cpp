@@ -10,26 +10,23 @@
 #include "common/Cp1252.h"
 #include "common/EventPump.h"
 #include "common/LenientNumber.h"
+#include "document/TextImport.h"
+#include "output/PageFurniture.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
 #include "view/PageInteraction.h"
 #include "view/PageRenderer.h"
 
-#include "document/TextImport.h"
-#include "output/PageFurniture.h"
-
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
-#include <cmath>
 
 namespace folia {
 namespace {
 
 using namespace command;
 
-constexpr int kGuideOn = 3;
 constexpr int kLongestAnswer = 255;
 constexpr int kLongestPath = 273;
 
@@ -407,7 +404,7 @@ void CommandDispatcher::toggleGuide() {
     if (position.guideOn == 0) {
         // A document without any row to stop on leaves the guide off.
         if (!m_interaction.switchGuideOn()) return;
-        position.guideOn = kGuideOn;
+        position.guideOn = PositionSettings::kGuideShown;
         m_view.setCommandChecked(GuideReader, true);
         redrawAndShow();
         showPageCaption(m_state, m_view);

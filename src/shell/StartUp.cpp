@@ -16,7 +16,6 @@
 namespace folia {
 namespace {
 
-constexpr int kGuideOn = 3;
 // Stored offsets outside this range cannot come from scrolling and would show no page.
 constexpr int kLowestOffset = -PageSurfaces::kPageHeight;
 constexpr int kHighestOffset = PageSurfaces::kViewHeight;
@@ -45,7 +44,8 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     state.settings.colours.link = 255;
     state.pageBackground = 16777215;
     state.guideFill = 12632256;
-    view.setCommandChecked(command::GuideReader, state.settings.position.guideOn == kGuideOn);
+    view.setCommandChecked(command::GuideReader,
+                           state.settings.position.guideOn == PositionSettings::kGuideShown);
     view.rebuildMenu(); // the swatches show the colours just set
     showView(state, view);
 

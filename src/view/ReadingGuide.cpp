@@ -45,7 +45,7 @@ bool ReadingGuide::isOn() const {
 bool ReadingGuide::switchOn() {
     const std::optional<GuidePlace> place = firstGuidePlace(m_state.document, m_state.currentPage);
     if (!place) return false;
-    m_state.settings.position.guideOn = kOn;
+    m_state.settings.position.guideOn = PositionSettings::kGuideShown;
     m_state.currentPage = place->page;
     m_state.settings.position.guideRow = static_cast<int16_t>(place->row);
     return true;

@@ -37,8 +37,6 @@ int guideViewOffset(int row);
 // caller's.
 class ReadingGuide {
 public:
-    static constexpr int kOn = 3; // the settings' value for a guide that is on
-
     explicit ReadingGuide(AppState& state) : m_state(state) {}
 
     bool isOn() const;
