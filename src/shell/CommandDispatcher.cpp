@@ -5,41 +5,26 @@
 #include "DocumentActions.h"
 #include "MenuStates.h"
 #include "PageActions.h"
+#include "PagePrompt.h"
 #include "Ports.h"
 #include "QuietPrompts.h"
 #include "common/Cp1252.h"
-#include "common/EventPump.h"
 #include "common/LenientNumber.h"
 #include "document/TextImport.h"
 #include "output/PageFurniture.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
 #include "view/PageInteraction.h"
 #include "view/PageRenderer.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
 
 namespace folia {
 namespace {
 
 using namespace command;
 
-constexpr int kLongestAnswer = 255;
 constexpr int kLongestPath = 273;
-
-// Waits while the window keeps painting; user input waits for the end of the pause.
-void responsivePause(int milliseconds) {
-    EventPump pump(10);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (elapsed.elapsed() < milliseconds) {
-        pump.pumpNow();
-        QThread::msleep(10);
-    }
-}
 
 int32_t& colourSetting(ColourSettings& colours, int commandId) {
     switch (commandId) {
@@ -60,20 +45,15 @@ int32_t& colourSetting(ColourSettings& colours, int commandId) {
     }
 }
 
-RowAlignment alignmentOfCommand(int commandId) {
-    return commandId == AlignRowsLeft     ? RowAlignment::Left
-           : commandId == AlignRowsCentre ? RowAlignment::Centre
-                                          : RowAlignment::Right;
-}
-
 } // namespace
 
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
-      m_pause(responsivePause) {}
+      m_marks(state, view, prompts, interaction) {}
 
 void CommandDispatcher::dispatch(int commandId) {
+    if (m_marks.run(commandId)) return;
     switch (commandId) {
     case New:
         newDocument();
@@ -92,31 +72,6 @@ void CommandDispatcher::dispatch(int commandId) {
         break;
     case GoTo:
         goTo();
-        break;
-    case TickControl:
-        toggleTickMode();
-        break;
-    case AlignRowsLeft:
-    case AlignRowsCentre:
-    case AlignRowsRight:
-        align(commandId);
-        break;
-    case UnderlineFullHorizontal:
-        fullHorizontalLine();
-        break;
-    case UnderlineVertical:
-        verticalLine();
-        break;
-    case UnderlinePieceHorizontal:
-    case UnderlinePieceTwoColours:
-    case UnderlinePieceBold:
-        rangeMark(commandId);
-        break;
-    case UnderlineLink:
-        pageLink();
-        break;
-    case UnderlineDefinition:
-        definition();
         break;
     case HorizontalColour:
     case VerticalColour:
@@ -151,26 +106,14 @@ void CommandDispatcher::snapshot() {
     takeSnapshot(m_state, m_view);
 }
 
-void CommandDispatcher::redrawAndShow() {
-    redrawPage(m_state, m_prompts);
-    showView(m_state, m_view);
-}
-
 void CommandDispatcher::redrawAllPagesThenCurrent() {
     const int shown = m_state.currentPage;
     for (int page = 1; page <= m_state.document.pageCount; ++page) {
         m_state.currentPage = page;
-        redrawAndShow();
+        redrawAndShow(m_state, m_view, m_prompts);
     }
     m_state.currentPage = shown;
-    redrawAndShow();
-}
-
-void CommandDispatcher::finishMark() {
-    applyDocumentMenu(m_view);
-    m_state.interactionState = InteractionState::Idle;
-    m_state.dragFlag = false;
-    redrawAndShow();
+    redrawAndShow(m_state, m_view, m_prompts);
 }
 
 void CommandDispatcher::openDialog(void (CommandDialogs::*open)()) {
@@ -256,140 +199,14 @@ void CommandDispatcher::undo() {
     showView(m_state, m_view);
 }
 
-std::optional<QString> CommandDispatcher::askPageNumber() {
-    const TextSet& t = m_state.texts;
-    const QString title = t.from1 + t.to + QString::number(m_state.document.pageCount);
-    while (true) {
-        const std::optional<QString> answer = m_prompts.input(t.enterPageNumber, title, {});
-        if (!answer) return {};
-        const double value = lenientValue(toCp1252(*answer));
-        if (value >= 1 && value <= m_state.document.pageCount && value != m_state.currentPage)
-            return answer;
-    }
-}
-
 void CommandDispatcher::goTo() {
     if (!m_state.documentPresent || m_state.document.pageCount <= 1) return;
-    const std::optional<QString> answer = askPageNumber();
+    const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts);
     if (!answer) return;
     m_state.currentPage = saturateToInt32(lenientValue(toCp1252(*answer)));
     showView(m_state, m_view);
     m_view.setCaption(
         pageCaptionUnaccented(m_state.texts, m_state.currentPage, m_state.document.pageCount));
-}
-
-// --- whole-row marks ------------------------------------------------------------------
-
-void CommandDispatcher::toggleTickMode() {
-    if (m_state.interactionState == InteractionState::Idle) {
-        m_state.interactionState = InteractionState::Ticking;
-        m_interaction.drawEmptyTickBoxes();
-        showView(m_state, m_view);
-        applyTickMenu(m_view);
-    } else if (m_state.interactionState == InteractionState::Ticking) {
-        m_state.interactionState = InteractionState::Idle;
-        redrawAndShow();
-        m_state.tickFlags.fill(false);
-        applyDocumentMenu(m_view);
-    }
-}
-
-void CommandDispatcher::align(int commandId) {
-    snapshot();
-    for (int row = 1; row <= Document::kRowsPerPage; ++row)
-        if (m_state.tickFlags[row])
-            setRowAlignment(m_state.document.editRow(m_state.currentPage, row),
-                            alignmentOfCommand(commandId));
-    redrawPage(m_state, m_prompts);
-    m_interaction.resetTicks();
-    showView(m_state, m_view);
-}
-
-void CommandDispatcher::fullHorizontalLine() {
-    snapshot();
-    for (int row = 1; row <= Document::kRowsPerPage; ++row)
-        if (m_state.tickFlags[row])
-            addFullHorizontalLine(m_state.document.editRow(m_state.currentPage, row), row);
-    redrawPage(m_state, m_prompts);
-    m_interaction.resetTicks();
-    showView(m_state, m_view);
-}
-
-void CommandDispatcher::verticalLine() {
-    // Before any range was selected there is no picked row; the test then passes.
-    const Selection& picked = m_state.selection;
-    if (picked.row >= 1 &&
-        isCentredOrRight(alignmentOf(m_state.document.row(m_state.currentPage, picked.row))))
-        return;
-    const auto rows = twoTickedRows(m_state.tickFlags);
-    m_pause(1000);
-    if (!rows) {
-        m_prompts.tell(m_state.texts.notTwoLines, m_state.texts.programmerTitle);
-        return;
-    }
-    snapshot();
-    addBracket(m_state.document.editRow(m_state.currentPage, rows->first), rows->first,
-               rows->second);
-    redrawPage(m_state, m_prompts);
-    m_interaction.resetTicks();
-    showView(m_state, m_view);
-}
-
-// --- range marks ----------------------------------------------------------------------
-
-void CommandDispatcher::rangeMark(int commandId) {
-    snapshot();
-    const Selection& s = m_state.selection;
-    if (Document::isValidPlace(m_state.currentPage, s.row)) {
-        LineRecord& record = m_state.document.editRow(m_state.currentPage, s.row);
-        if (isUsableRow(record)) {
-            const ColourSettings& c = m_state.settings.colours;
-            if (commandId == UnderlinePieceHorizontal)
-                addHorizontalPiece(record, s.row, s.start, s.end);
-            else if (commandId == UnderlinePieceTwoColours)
-                addTwoColourPiece(record, s.row, s.start, s.end, uint32_t(c.twoColourBackground),
-                                  uint32_t(c.twoColourFont));
-            else
-                addBoldPiece(record, s.row, s.start, s.end);
-        }
-    }
-    finishMark();
-}
-
-void CommandDispatcher::pageLink() {
-    if (m_state.document.pageCount <= 1) return;
-    const Selection& s = m_state.selection;
-    if (Document::isValidPlace(m_state.currentPage, s.row) &&
-        isUsableRow(m_state.document.row(m_state.currentPage, s.row))) {
-        snapshot();
-        if (const std::optional<QString> answer = askPageNumber())
-            addPageLink(m_state.document.editRow(m_state.currentPage, s.row),
-                        m_state.document.markSerial, s.row, s.start, s.end,
-                        toCp1252(*answer).left(kLongestAnswer));
-    }
-    finishMark();
-}
-
-void CommandDispatcher::definition() {
-    if (m_state.document.pageCount <= 1) return;
-    const Selection& s = m_state.selection;
-    if (Document::isValidPlace(m_state.currentPage, s.row) &&
-        isUsableRow(m_state.document.row(m_state.currentPage, s.row))) {
-        snapshot();
-        const TextSet& t = m_state.texts;
-        QString previous;
-        while (true) {
-            const std::optional<QString> answer =
-                m_prompts.input(t.enterDefinition, t.programmerTitle, previous);
-            if (!answer) break;
-            previous = *answer;
-            if (answer->isEmpty() || answer->size() > kLongestAnswer) continue;
-            addDefinition(m_state.document.editRow(m_state.currentPage, s.row),
-                          m_state.document.markSerial, s.row, s.start, s.end, toCp1252(*answer));
-            break;
-        }
-    }
-    finishMark();
 }
 
 // --- colours and reading --------------------------------------------------------------
@@ -406,7 +223,7 @@ void CommandDispatcher::toggleGuide() {
         if (!m_interaction.switchGuideOn()) return;
         position.guideOn = PositionSettings::kGuideShown;
         m_view.setCommandChecked(GuideReader, true);
-        redrawAndShow();
+        redrawAndShow(m_state, m_view, m_prompts);
         showPageCaption(m_state, m_view);
     } else {
         position.guideOn = 0;

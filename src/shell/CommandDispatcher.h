@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MarkCommands.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -21,6 +23,7 @@ public:
 };
 
 // Runs FOLIA's menu commands: guards, undo snapshot, the change, redraw and menu states.
+// The marking commands are MarkCommands'.
 class CommandDispatcher {
 public:
     CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
@@ -28,7 +31,9 @@ public:
 
     void setDialogs(CommandDialogs* dialogs) { m_dialogs = dialogs; }
     // The pause before "Underline Vertical Line" answers; tests make it instant.
-    void setPause(std::function<void(int milliseconds)> pause) { m_pause = std::move(pause); }
+    void setPause(std::function<void(int milliseconds)> pause) {
+        m_marks.setPause(std::move(pause));
+    }
 
     // Runs the command with that menu id; other ids are ignored.
     void dispatch(int commandId);
@@ -43,31 +48,19 @@ private:
     void update();
     void undo();
     void goTo();
-    void toggleTickMode();
-    void align(int commandId);
-    void fullHorizontalLine();
-    void verticalLine();
-    void rangeMark(int commandId);
-    void pageLink();
-    void definition();
     void setColour(int commandId);
     void toggleGuide();
     void openDialog(void (CommandDialogs::*open)());
 
     void snapshot();
-    void redrawAndShow();
     void redrawAllPagesThenCurrent();
-    void finishMark();
-    // Asks for a page number until the answer names another page of the document; the
-    // answer as typed, or nothing when the user cancelled.
-    std::optional<QString> askPageNumber();
 
     AppState& m_state;
     MainView& m_view;
     Prompts& m_prompts;
     PageInteraction& m_interaction;
     CommandDialogs* m_dialogs = nullptr;
-    std::function<void(int)> m_pause;
+    MarkCommands m_marks;
     QString m_lastImportPath;
     bool m_finished = false;
 };

@@ -18,4 +18,9 @@ void showView(AppState& state, MainView& view) {
     refreshView(state, view);
 }
 
+void redrawAndShow(AppState& state, MainView& view, Prompts& prompts) {
+    redrawPage(state, prompts);
+    showView(state, view);
+}
+
 } // namespace folia

@@ -13,5 +13,7 @@ class Prompts;
 void redrawPage(AppState& state, Prompts& prompts, bool screenMode = true);
 // Shows the current page in the view at the vertical offset.
 void showView(AppState& state, MainView& view);
+// Both: the current page drawn again and shown.
+void redrawAndShow(AppState& state, MainView& view, Prompts& prompts);
 
 } // namespace folia
