@@ -9,6 +9,7 @@
 #include "Ports.h"
 #include "QuietPrompts.h"
 #include "common/Cp1252.h"
+#include "common/EventPump.h"
 #include "common/LenientNumber.h"
 #include "document/TextImport.h"
 #include "output/PageFurniture.h"
@@ -108,10 +109,14 @@ void CommandDispatcher::snapshot() {
 
 void CommandDispatcher::redrawAllPagesThenCurrent() {
     const int shown = m_state.currentPage;
+    m_view.startBusyAnimation();
+    EventPump pump;
     for (int page = 1; page <= m_state.document.pageCount; ++page) {
         m_state.currentPage = page;
         redrawAndShow(m_state, m_view, m_prompts);
+        pump.pump();
     }
+    m_view.stopBusyAnimation();
     m_state.currentPage = shown;
     redrawAndShow(m_state, m_view, m_prompts);
 }
