@@ -151,6 +151,7 @@ void MainWindow::stopBusyAnimation() {
     m_busyTimer.stop();
     delete m_busyPicture;
     m_busyPicture = nullptr;
+    if (m_closeWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void MainWindow::focusPage() {
@@ -158,6 +159,13 @@ void MainWindow::focusPage() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // While the document is being written or read, closing waits for the end of that work
+    // rather than running Exit in the middle of it.
+    if (m_busyPicture) {
+        m_closeWhenIdle = true;
+        event->ignore();
+        return;
+    }
     // The window has no close box, but the window manager or the session can still close
     // it: the Exit sequence runs then too, so nothing is lost.
     if (!m_finished) {

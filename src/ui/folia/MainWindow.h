@@ -68,6 +68,7 @@ private:
     int m_busyFrame = 801;
     QPointer<QWidget> m_focusBeforeDeactivation;
     bool m_finished = false;
+    bool m_closeWhenIdle = false; // a close asked for while busy, run when the work ends
 };
 
 } // namespace folia

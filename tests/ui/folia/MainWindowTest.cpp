@@ -170,3 +170,18 @@ TEST_F(MarkingByHand, ADraggedRangeBecomesABoldPieceThatUndoTakesBack) {
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray());
     EXPECT_FALSE(window.action(command::Undo)->isEnabled());
 }
+
+TEST_F(MainWindowTest, AClosingWindowWaitsForTheWorkInHand) {
+    putRow(state.document, 1, 1, "Saved once");
+    state.documentPresent = true;
+    MainWindow window(state, &prompts);
+    window.show();
+    window.startBusyAnimation();
+    window.close();
+    EXPECT_TRUE(window.isVisible()) << "no Exit in the middle of a save";
+    EXPECT_FALSE(QFile::exists(cachePath()));
+    window.stopBusyAnimation();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(QFile::exists(cachePath()));
+}
