@@ -102,3 +102,28 @@ TEST_F(StartUp, ExitThenRestartShowsTheSamePageOffsetAndMarks) {
     EXPECT_EQ(view2.caption, "Page 3 of 4");
     EXPECT_EQ(restarted.document.row(3, 2).text(TextField::HorizontalMarks), "2,3,20;");
 }
+
+TEST(SpanishBuild, GoToWritesItsCaptionWithoutTheAccent) {
+    QTemporaryDir folder;
+    setProgramFolder(folder.path());
+    AppState state(spanishTexts());
+    for (int page = 1; page <= 10; ++page)
+        putRow(state.document, page, 1, "texto");
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    state.document.clear();
+    RecordingView view;
+    ScriptedPrompts prompts;
+    PageInteraction interaction(state, view, prompts);
+    CommandDispatcher commands(state, view, prompts, interaction);
+
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_EQ(prompts.messages[0].text, "Vamos a leer tu cache, Espera ...");
+    EXPECT_EQ(prompts.messages[0].title, "Programador");
+    EXPECT_EQ(view.caption, QString::fromUtf8("Página 1 de 10"));
+
+    prompts.answers = {"3"};
+    commands.dispatch(command::GoTo);
+    EXPECT_EQ(prompts.inputs[0].title, "De 1 a 10");
+    EXPECT_EQ(view.caption, "Pagina 3 de 10");
+    setProgramFolder(QString());
+}
