@@ -5,6 +5,7 @@
 #include "common/ProgramFolder.h"
 
 #include <QFile>
+#include <algorithm>
 #include <vector>
 
 namespace folia {
@@ -59,7 +60,9 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
             loaded.reservedValue = record.reservedValue;
         }
         if (Document::isValidPlace(record.page, record.lineOnPage)) {
-            loaded.pageCount = record.page; // the page of the last record wins
+            // Files this program writes end with their last page; a file out of order keeps
+            // every page it holds rather than losing those past its last record's page.
+            loaded.pageCount = std::max(loaded.pageCount, int(record.page));
             loaded.editRow(record.page, record.lineOnPage) = std::move(record);
             anyStored = true;
         }

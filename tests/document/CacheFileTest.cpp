@@ -107,6 +107,15 @@ TEST_F(CacheFileTest, MarkSerialComesBackEvenWhenTheFirstPageHasNoMarks) {
     EXPECT_EQ(again.row(3, 1).text(TextField::Text), QByteArray("marked"));
 }
 
+TEST_F(CacheFileTest, AFileOutOfOrderKeepsAllItsPages) {
+    writeFile(busyImage(3, 1, 1) + busyImage(1, 1, 2));
+    Document d;
+    ASSERT_TRUE(loadCache(d, path));
+    EXPECT_EQ(d.pageCount, 3);
+    ASSERT_TRUE(saveCache(d, path));
+    EXPECT_EQ(fileBytes().size(), 2 * kRecord) << "page 3 is written back";
+}
+
 TEST_F(CacheFileTest, FilesOfTheWrongLengthAreRefusedAndChangeNothing) {
     Document d;
     addRow(d, 1, 1, 1, "mine");
