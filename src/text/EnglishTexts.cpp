@@ -187,6 +187,8 @@ const TextSet& englishTexts() {
         .replaceAll = "Replace All",
         .cancel = "Cancel",
 
+        .programName = "FOLIA ENGLISH",
+        .busyName = "Working, please wait",
         .pageViewName = "Page view",
     };
     return texts;

@@ -187,6 +187,8 @@ const TextSet& spanishTexts() {
         .replaceAll = "Reemplazar todo",
         .cancel = "Cancelar",
 
+        .programName = "FOLIA",
+        .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
     };
     return texts;

@@ -83,6 +83,8 @@ struct TextSet {
         cancel;
 
     // FOLIA: accessible names of controls
+    QString programName; // the accessible name of FOLIA's window
+    QString busyName;    // the busy picture's accessible name
     QString pageViewName;
 };
 

@@ -7,6 +7,7 @@
 #include "shell/CommandIds.h"
 #include "shell/MenuModel.h"
 #include "shell/StartUp.h"
+#include "text/TextSet.h"
 #include "view/PageInteraction.h"
 
 #include <QAction>
@@ -41,7 +42,7 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
       m_prompts(prompts ? prompts : m_qtPrompts.get()) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowIcon(QIcon(QStringLiteral(":/icon200.png")));
-    setAccessibleName(QStringLiteral("FOLIA"));
+    setAccessibleName(state.texts.programName);
 
     m_interaction = std::make_unique<PageInteraction>(m_state, *this, *m_prompts);
     m_commands = std::make_unique<CommandDispatcher>(m_state, *this, *m_prompts, *m_interaction);
@@ -130,7 +131,7 @@ void MainWindow::startBusyAnimation() {
     if (m_busyPicture) return;
     m_busyFrame = kFirstBusyFrame;
     m_busyPicture = new QLabel(centralWidget());
-    m_busyPicture->setAccessibleName(QStringLiteral("busy"));
+    m_busyPicture->setAccessibleName(m_state.texts.busyName);
     m_busyPicture->setStyleSheet(QStringLiteral("background: white"));
     m_busyPicture->move(133, 385);
     m_busyPicture->setFocusPolicy(Qt::StrongFocus);
