@@ -1,6 +1,8 @@
 # Two doors: `make run` builds and starts FOLIA ENGLISH; `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Rebuilds in several checkouts share compiled objects when ccache is there.
+LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: deps configure build run quillet test bench asan clean
 
@@ -8,7 +10,7 @@ deps:
 	./tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -28,7 +30,7 @@ bench: build
 	done
 
 asan: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOLIA_SANITIZE=ON
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOLIA_SANITIZE=ON $(LAUNCHER)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

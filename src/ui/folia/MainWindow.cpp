@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "FoliaDialogs.h"
 #include "PageViewWidget.h"
 #include "common/QtPrompts.h"
 #include "shell/AppState.h"
@@ -46,6 +47,8 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
 
     m_interaction = std::make_unique<PageInteraction>(m_state, *this, *m_prompts);
     m_commands = std::make_unique<CommandDispatcher>(m_state, *this, *m_prompts, *m_interaction);
+    m_dialogs = std::make_unique<FoliaDialogs>(m_state, *this, *m_prompts, this);
+    m_commands->setDialogs(m_dialogs.get());
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientWidth, kClientHeight);

@@ -15,6 +15,7 @@ namespace folia {
 
 struct AppState;
 class CommandDispatcher;
+class FoliaDialogs;
 class PageInteraction;
 class PageViewWidget;
 class QtPrompts;
@@ -57,6 +58,7 @@ private:
     Prompts* m_prompts;
     std::unique_ptr<PageInteraction> m_interaction;
     std::unique_ptr<CommandDispatcher> m_commands;
+    std::unique_ptr<FoliaDialogs> m_dialogs;
     PageViewWidget* m_pageView = nullptr;
     std::map<int, QAction*> m_actions;
     // Enabled and checked states survive a rebuild of the menu bar.
