@@ -23,6 +23,9 @@ using PageFilled = std::function<void(int page)>;
 bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path,
                 const PageFilled& pageFilled);
 
+// True when the path names a file that can be opened for reading (not a folder).
+bool isReadableTextFile(const QString& path);
+
 // The path named by a picture line, or nothing for any other line.
 std::optional<QByteArray> picturePath(const QByteArray& line);
 
