@@ -41,16 +41,16 @@ QFrame* line(QFrame::Shape shape) {
 // A titled group of options or check boxes.
 struct OptionGroup {
     QGroupBox* box;
-    QVBoxLayout* layout;
+    QBoxLayout* layout;
 };
 
-OptionGroup optionGroup(const QString& title) {
+OptionGroup optionGroup(const QString& title, QBoxLayout::Direction direction) {
     auto* box = new QGroupBox(title);
     box->setFlat(true);
-    return {box, new QVBoxLayout(box)};
+    return {box, new QBoxLayout(direction, box)};
 }
 
-QRadioButton* option(QVBoxLayout* layout, QButtonGroup* exclusive, const QString& text,
+QRadioButton* option(QBoxLayout* layout, QButtonGroup* exclusive, const QString& text,
                      bool checked) {
     auto* button = new QRadioButton(text);
     button->setChecked(checked);
@@ -84,7 +84,7 @@ void storeStateOnClick(QCheckBox* box, int32_t& value, const std::function<void(
 // "Left", "Center" and "Right" store 131, 133 and 132.
 QGroupBox* alignmentGroup(const TextSet& t, const QString& title, int32_t& alignment,
                           QObject* owner) {
-    const OptionGroup group = optionGroup(title + t.labelColon);
+    const OptionGroup group = optionGroup(title + t.labelColon, QBoxLayout::LeftToRight);
     auto* exclusive = new QButtonGroup(owner);
     const std::pair<const QString&, AlignmentCode> choices[] = {
         {t.left, AlignLeft}, {t.center, AlignCentre}, {t.right, AlignRight}};
@@ -165,7 +165,8 @@ ConfiguratorDialog::ConfiguratorDialog(AppState& state, Prompts& prompts, QWidge
 
 QWidget* ConfiguratorDialog::topLeft() {
     const TextSet& t = m_state.texts;
-    const OptionGroup group = optionGroup(t.chooseFormat1 + t.chooseFormat2);
+    const OptionGroup group =
+        optionGroup(t.chooseFormat1 + t.chooseFormat2, QBoxLayout::LeftToRight);
     auto* exclusive = new QButtonGroup(this);
     int32_t& format = m_state.settings.imageFormat;
     const std::pair<const char*, ImageFormatCode> formats[] = {{".png", FormatPng},
@@ -181,7 +182,8 @@ QWidget* ConfiguratorDialog::topLeft() {
 
 QWidget* ConfiguratorDialog::topRight() {
     const TextSet& t = m_state.texts;
-    const OptionGroup group = optionGroup(t.controlPropertiesa + t.controlPropertiesb);
+    const OptionGroup group =
+        optionGroup(t.controlPropertiesa + t.controlPropertiesb, QBoxLayout::TopToBottom);
     auto* exclusive = new QButtonGroup(this);
     int32_t& shape = m_state.settings.tickShape;
     storeOnClick(option(group.layout, exclusive, t.roundedShapesa + t.roundedShapesb, shape == 1),
@@ -207,7 +209,7 @@ QWidget* ConfiguratorDialog::footerBlock(FooterSettings& footer, const FooterCap
     QWidget* sizeBox = captioned(captions.size, controls.size);
     layout->addWidget(sizeBox);
 
-    const OptionGroup style = optionGroup(captions.style);
+    const OptionGroup style = optionGroup(captions.style, QBoxLayout::LeftToRight);
     const std::pair<const QString&, int32_t&> styles[] = {
         {t.bold, footer.bold}, {t.italic, footer.italic}, {t.underline, footer.underlined}};
     for (const auto& [text, flag] : styles) {
@@ -258,7 +260,7 @@ QWidget* ConfiguratorDialog::pageNumberRight() {
     storeStateOnClick(pageWord, number.withPageWord);
     layout->addWidget(pageWord);
 
-    const OptionGroup system = optionGroup(t.writtenIna + t.writtenInb);
+    const OptionGroup system = optionGroup(t.writtenIna + t.writtenInb, QBoxLayout::TopToBottom);
     auto* systems = new QButtonGroup(this);
     const auto refresh = [this] { updateEnabling(); };
     storeOnClick(option(system.layout, systems, t.arabicNumbers + t.arabicExample,
