@@ -8,11 +8,14 @@
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -214,4 +217,71 @@ TEST_F(PersonalDialogs, TheFavouritesWindowClosesWithTheMainWindow) {
     EXPECT_TRUE(closedWithIt);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(state.dialogBusy);
+}
+
+TEST_F(PersonalDialogs, TheSpanishConfiguratorJoinsItsCaptionsFromTheirPieces) {
+    AppState spanish(spanishTexts());
+    ConfiguratorDialog dialog(spanish, prompts, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Configurador");
+    EXPECT_TRUE(named<QCheckBox>(&dialog, "Quiero que aparezca el pie de página 1"));
+    EXPECT_TRUE(named<QCheckBox>(&dialog, "Quiero que aparezca el número de página "));
+    EXPECT_TRUE(named<QRadioButton>(&dialog, "control con formas redondeadas"));
+    EXPECT_TRUE(named<QRadioButton>(&dialog, "Números Romanos (ej: IV,XX,xvii,xv)"));
+    QStringList captions;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        captions << label->text();
+    EXPECT_TRUE(captions.contains("Tamaño de la fuente pie de página 2"));
+    EXPECT_TRUE(captions.contains("Pie de página nº1 (Aparecera en la línea 66)"));
+    EXPECT_TRUE(named<QPushButton>(&dialog, "Salir"));
+}
+
+TEST_F(PersonalDialogs, ThePaletteAnswersTheKeyboard) {
+    FavouritePalette palette = FavouritePalette::fresh();
+    palette.setColour({1, 1}, 0x000000FF);
+    ASSERT_TRUE(saveFavourites(palette, favouritesPath()));
+    prompts.colourAnswers = {0x00FF0000};
+    FavouritesWindow window(state, prompts, nullptr);
+    window.show();
+    QWidget* area = window.paletteArea();
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_Right);
+    QTest::keyClick(area, Qt::Key_Down);
+    QTest::keyClick(area, Qt::Key_Space);
+    EXPECT_EQ(state.selectedColour, 0x000000FFu);
+    QTest::keyClick(area, Qt::Key_Left);
+    QTest::keyClick(area, Qt::Key_Return);
+    EXPECT_EQ(prompts.pickerStarts.size(), 1);
+    EXPECT_TRUE(window.saveButton()->isEnabled());
+    QTest::keyClick(area, Qt::Key_Space);
+    EXPECT_EQ(state.selectedColour, 0x00FF0000u);
+}
+
+// A control is named by its own text or by the caption whose buddy it is (a drop-down
+// list reads out its entry as its name and its caption through that relation).
+TEST_F(PersonalDialogs, EveryControlOfBothWindowsHasAName) {
+    ConfiguratorDialog dialog(state, prompts, nullptr);
+    FavouritesWindow window(state, prompts, nullptr);
+    const auto caption = [](QAccessibleInterface* accessible) {
+        const auto labels = accessible->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels[0].first->text(QAccessible::Name);
+    };
+    for (QWidget* top : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&window)}) {
+        for (QWidget* control : top->findChildren<QWidget*>()) {
+            // The drop-down views of the lists are Qt's own, reached through the lists.
+            if (control->focusPolicy() == Qt::NoFocus || qobject_cast<QAbstractItemView*>(control))
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            ASSERT_TRUE(accessible);
+            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty() &&
+                         caption(accessible).isEmpty())
+                << control->metaObject()->className();
+        }
+    }
+    EXPECT_EQ(caption(QAccessible::queryAccessibleInterface(dialog.findChildren<QComboBox*>()[0])),
+              "Font size footer 1");
+    EXPECT_EQ(
+        caption(QAccessible::queryAccessibleInterface(dialog.findChildren<QPlainTextEdit*>()[1])),
+        "Text footer 2");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.paletteArea())->text(QAccessible::Name),
+              "Favorite colors palette");
 }
