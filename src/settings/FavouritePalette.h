@@ -25,6 +25,8 @@ struct PaletteCell {
 struct GridPosition {
     int column = 0;
     int row = 0;
+
+    bool operator==(const GridPosition&) const = default;
 };
 
 // The 13 x 10 swatches of the favourite-colours window.

@@ -17,9 +17,7 @@ FavouritesSession::FavouritesSession(AppState& state, Prompts& prompts)
 
 void FavouritesSession::hover(int x, int y) {
     const std::optional<GridPosition> at = FavouritePalette::positionAt(x, y);
-    if (at.has_value() == m_hovered.has_value() &&
-        (!at || (at->column == m_hovered->column && at->row == m_hovered->row)))
-        return;
+    if (at == m_hovered) return;
     m_hovered = at;
     m_shown = paletteImage(m_palette, m_hovered);
 }
