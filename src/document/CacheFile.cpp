@@ -12,7 +12,8 @@ namespace folia {
 namespace {
 
 constexpr qsizetype kRecordSize = LineRecord::kImageSize;
-constexpr qsizetype kRecordsPerRead = 16;
+// Records read or written in one system call.
+constexpr qsizetype kRecordsPerBatch = 16;
 
 void pumpIfAny(EventPump* pump) {
     if (pump) pump->pump();
@@ -24,24 +25,37 @@ QString cachePath() {
     return besideProgram(QStringLiteral("cache.04"));
 }
 
-bool saveCache(const Document& document, const QString& path, EventPump* pump) {
+CacheSnapshot snapshotOf(const Document& document) {
+    CacheSnapshot snapshot;
+    for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
+        for (int row = 1; row <= Document::kRowsPerPage; ++row) {
+            const LineRecord& stored = document.row(page, row);
+            if (!stored.isPresent()) continue;
+            LineRecord& record = snapshot.records.emplace_back(stored);
+            record.markSerial = document.markSerial;
+            record.reservedValue = document.reservedValue;
+        }
+    }
+    return snapshot;
+}
+
+bool saveCache(const CacheSnapshot& snapshot, const QString& path) {
     return writeFileAtomically(path, [&](const AppendBytes& append) {
-        std::vector<char> image(kRecordSize);
-        for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
-            for (int row = 1; row <= Document::kRowsPerPage; ++row) {
-                const LineRecord& stored = document.row(page, row);
-                if (stored.isPresent()) {
-                    LineRecord record = stored; // fields are shared, so the copy is cheap
-                    record.markSerial = document.markSerial;
-                    record.reservedValue = document.reservedValue;
-                    record.writeImage(image.data());
-                    if (!append(image.data(), kRecordSize)) return false;
-                }
-                pumpIfAny(pump);
-            }
+        // Images are put together a batch at a time, so that the file gets few large writes.
+        std::vector<char> batch(kRecordsPerBatch * kRecordSize);
+        const std::vector<LineRecord>& records = snapshot.records;
+        for (size_t first = 0; first < records.size(); first += kRecordsPerBatch) {
+            const size_t count = std::min<size_t>(kRecordsPerBatch, records.size() - first);
+            for (size_t k = 0; k < count; ++k)
+                records[first + k].writeImage(batch.data() + k * kRecordSize);
+            if (!append(batch.data(), qsizetype(count) * kRecordSize)) return false;
         }
         return true;
     });
+}
+
+bool saveCache(const Document& document, const QString& path) {
+    return saveCache(snapshotOf(document), path);
 }
 
 bool loadCache(Document& document, const QString& path, EventPump* pump) {
@@ -52,11 +66,11 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
 
     Document loaded;
     bool anyStored = false;
-    // Records are read a batch at a time: few system calls, and a buffer small enough to
-    // stay in the processor's cache while its records are taken apart.
-    std::vector<char> batch(kRecordsPerRead * kRecordSize);
-    for (qint64 first = 0; first < length / kRecordSize; first += kRecordsPerRead) {
-        const qint64 count = std::min<qint64>(kRecordsPerRead, length / kRecordSize - first);
+    // A batch buffer is small enough to stay in the processor's cache while its records
+    // are taken apart.
+    std::vector<char> batch(kRecordsPerBatch * kRecordSize);
+    for (qint64 first = 0; first < length / kRecordSize; first += kRecordsPerBatch) {
+        const qint64 count = std::min<qint64>(kRecordsPerBatch, length / kRecordSize - first);
         if (file.read(batch.data(), count * kRecordSize) != count * kRecordSize) return false;
         for (qint64 k = 0; k < count; ++k) {
             LineRecord record = LineRecord::fromImage(batch.data() + k * kRecordSize);

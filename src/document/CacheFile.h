@@ -3,6 +3,7 @@
 #include "Document.h"
 
 #include <QString>
+#include <vector>
 
 namespace folia {
 
@@ -11,10 +12,20 @@ class EventPump;
 // "cache.04" beside the program: the whole document, and the single-level undo store.
 QString cachePath();
 
-// Writes every present row, pages then rows ascending, as 32,724-byte records. The file is
-// written to a temporary and renamed over the old one, so a crash or a full disk in the
-// middle of a save leaves the previous file whole. Returns false when nothing was replaced.
-bool saveCache(const Document& document, const QString& path, EventPump* pump = nullptr);
+// The document as the cache file holds it: every present row, pages then rows ascending,
+// with the document-wide values copied in. The records share their texts with the
+// document's, so taking a snapshot is cheap, and the document may change (on the window
+// thread) while a snapshot is written on another.
+struct CacheSnapshot {
+    std::vector<LineRecord> records;
+};
+CacheSnapshot snapshotOf(const Document& document);
+
+// Writes the records as 32,724-byte images. The file is written to a temporary and renamed
+// over the old one, so a crash or a full disk in the middle of a save leaves the previous
+// file whole. Returns false when nothing was replaced.
+bool saveCache(const CacheSnapshot& snapshot, const QString& path);
+bool saveCache(const Document& document, const QString& path);
 
 // Replaces the document with the file's records. A file that is missing, empty, not a whole
 // number of records long or without a single usable record leaves the document untouched and

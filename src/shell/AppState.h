@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SnapshotWriter.h"
 #include "document/Document.h"
 #include "document/PageSurfaces.h"
 #include "settings/Settings.h"
@@ -29,6 +30,7 @@ struct AppState {
     Settings settings;
     Document document;
     PageSurfaces surfaces;
+    SnapshotWriter snapshots; // the undo snapshot being written
 
     int currentPage = 1;
     int rememberedPage = 1;

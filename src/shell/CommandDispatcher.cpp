@@ -43,14 +43,30 @@ int32_t& colourSetting(ColourSettings& colours, int commandId) {
     }
 }
 
+// Whatever menu state a command leaves, "Undo" stays greyed until its snapshot is on disk.
+struct KeepUndoGreyWhileWriting {
+    AppState& state;
+    MainView& view;
+    ~KeepUndoGreyWhileWriting() {
+        if (state.snapshots.inFlight()) view.setCommandEnabled(Undo, false);
+    }
+};
+
 } // namespace
 
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
-      m_marks(state, view, prompts, interaction) {}
+      m_marks(state, view, prompts, interaction) {
+    m_state.snapshots.setFinishedHandler([this] { finishSnapshot(m_state, m_view, m_prompts); });
+}
+
+CommandDispatcher::~CommandDispatcher() {
+    m_state.snapshots.setFinishedHandler({});
+}
 
 void CommandDispatcher::dispatch(int commandId) {
+    const KeepUndoGreyWhileWriting keepUndoGrey{m_state, m_view};
     if (m_marks.run(commandId)) return;
     switch (commandId) {
     case New:
@@ -101,7 +117,7 @@ void CommandDispatcher::dispatch(int commandId) {
 // --- shared steps ---------------------------------------------------------------------
 
 void CommandDispatcher::snapshot() {
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
 }
 
 void CommandDispatcher::redrawAllPagesThenCurrent() {
@@ -121,6 +137,7 @@ void CommandDispatcher::openDialog(void (CommandDialogs::*open)()) {
 
 void CommandDispatcher::newDocument() {
     if (m_state.dialogBusy) return;
+    waitForSnapshot(m_state, m_view, m_prompts);
     m_state.dialogBusy = true;
     if (const std::optional<QString> path = chooseTextFile(); path && QFileInfo::exists(*path)) {
         // A file that cannot be read leaves the document, the view and the cache as they are.
@@ -170,7 +187,9 @@ void CommandDispatcher::author() {
 void CommandDispatcher::exitProgram() {
     // Without a document there is nothing to keep, and a cache file that could not be
     // loaded stays for the user rather than being overwritten by an empty one.
+    // The last document is on disk before the program ends.
     if (m_state.documentPresent) snapshot();
+    waitForSnapshot(m_state, m_view, m_prompts);
     m_state.settings.position.offsetY = m_state.viewOffset;
     m_state.settings.position.page = m_state.currentPage;
     saveSettings(m_state.settings, settingsPath());
@@ -186,6 +205,8 @@ void CommandDispatcher::update() {
 
 void CommandDispatcher::undo() {
     if (m_state.interactionState != InteractionState::Idle) return;
+    // The file must hold the state before the last change.
+    waitForSnapshot(m_state, m_view, m_prompts);
     rememberPage(m_state, m_view);
     loadAndRerender(m_state, m_view);
     showView(m_state, m_view);

@@ -28,6 +28,9 @@ class CommandDispatcher {
 public:
     CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                       PageInteraction& interaction);
+    ~CommandDispatcher();
+    CommandDispatcher(const CommandDispatcher&) = delete;
+    CommandDispatcher& operator=(const CommandDispatcher&) = delete;
 
     void setDialogs(CommandDialogs* dialogs) { m_dialogs = dialogs; }
     // The pause before "Underline Vertical Line" answers; tests make it instant.

@@ -6,7 +6,10 @@
 #include "Ports.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
+#include "text/TextSet.h"
 #include "view/PageRenderer.h"
+
+#include <QDir>
 
 namespace folia {
 namespace {
@@ -23,10 +26,31 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
 
 } // namespace
 
-void takeSnapshot(AppState& state, MainView& view) {
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    waitForSnapshot(state, view, prompts);
     view.setCommandEnabled(command::Undo, false);
-    whileBusy(view, [&](EventPump& pump) { return saveCache(state.document, cachePath(), &pump); });
-    view.setCommandEnabled(command::Undo, true);
+    state.snapshots.start(snapshotOf(state.document), cachePath());
+}
+
+void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    if (state.snapshots.inFlight())
+        whileBusy(view, [&](EventPump& pump) {
+            state.snapshots.wait(&pump);
+            return true;
+        });
+    finishSnapshot(state, view, prompts);
+}
+
+void finishSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    const std::optional<bool> written = state.snapshots.takeResult();
+    if (!written) return;
+    // After a failed write the file holds an older state than the one before the last
+    // change, so "Undo" stays greyed; the document in memory is untouched.
+    if (*written)
+        view.setCommandEnabled(command::Undo, true);
+    else
+        prompts.tell(state.texts.notWritten + QDir::toNativeSeparators(cachePath()),
+                     state.texts.programmerTitle, MessageIcon::Warning);
 }
 
 void rememberPage(AppState& state, MainView& view) {

@@ -4,10 +4,17 @@ namespace folia {
 
 struct AppState;
 class MainView;
+class Prompts;
 
-// Saves the whole document to "cache.04" under the busy animation, with "Undo" greyed
-// while the file is written: the state that "Undo" brings back.
-void takeSnapshot(AppState& state, MainView& view);
+// The undo snapshot: the whole document goes to "cache.04", written on the snapshot
+// writer's thread while the window goes on; "Undo" is greyed until the file holds it. A
+// snapshot still in flight is waited for first.
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
+// Waits for the snapshot in flight (under the busy animation), then finishes it.
+void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts);
+// What the end of a snapshot write calls for: "Undo" enabled again, or the failure told
+// once. Does nothing while the write is in flight or once it has been finished.
+void finishSnapshot(AppState& state, MainView& view, Prompts& prompts);
 
 // Remembers the page to show again after a load, and greys "Undo".
 void rememberPage(AppState& state, MainView& view);

@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 #include "settings/SettingsFile.h"
 #include "shell/CommandIds.h"
+#include "shell/DocumentActions.h"
 #include "shell/StartUp.h"
 
 using namespace folia;
@@ -81,6 +82,7 @@ TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
     EXPECT_EQ(row(12).hasBold, 1);
     EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    waitForSnapshot(state, view, prompts);
     EXPECT_TRUE(view.isEnabled(command::Undo));
 
     commands.dispatch(command::Undo);
@@ -216,6 +218,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(state.document.pageCount, 2);
     EXPECT_EQ(view.caption, "Page 1 of 2");
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
+    waitForSnapshot(state, view, prompts);
     EXPECT_TRUE(view.isEnabled(command::Undo));
     EXPECT_FALSE(state.dialogBusy);
     EXPECT_EQ(state.document.markSerial, 9);

@@ -32,7 +32,9 @@ protected:
         state.documentPresent = true;
         state.currentPage = 1;
     }
-    QByteArray cacheBytes() const {
+    // The cache file once the snapshot in flight has been written.
+    QByteArray cacheBytes() {
+        state.snapshots.wait();
         QFile file(cachePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,6 +167,11 @@ TEST_F(MarkingByHand, ADraggedRangeBecomesABoldPieceThatUndoTakesBack) {
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
     EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
 
+    // "Undo" comes back once the snapshot is on disk.
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.action(command::Undo)->isEnabled() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     choose(command::Undo);
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray());
     EXPECT_FALSE(window.action(command::Undo)->isEnabled());

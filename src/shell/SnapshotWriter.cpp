@@ -1,0 +1,64 @@
+#include "SnapshotWriter.h"
+
+#include "common/EventPump.h"
+
+#include <QMetaObject>
+#include <chrono>
+#include <utility>
+
+namespace folia {
+
+SnapshotWriter::~SnapshotWriter() {
+    join();
+}
+
+void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
+    join();
+    m_done = false;
+    m_result.reset();
+    m_thread = std::thread([this, snapshot = std::move(snapshot), path] {
+        const bool written = saveCache(snapshot, path);
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+            m_result = written;
+        }
+        m_ended.notify_all();
+        QMetaObject::invokeMethod(
+            &m_windowThread,
+            [this] {
+                if (m_finishedHandler) m_finishedHandler();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SnapshotWriter::wait(EventPump* pump) {
+    if (!inFlight()) return;
+    std::unique_lock lock(m_mutex);
+    while (!m_done) {
+        m_ended.wait_for(lock, std::chrono::milliseconds(10));
+        if (pump && !m_done) {
+            lock.unlock();
+            pump->pump();
+            lock.lock();
+        }
+    }
+    lock.unlock();
+    join();
+}
+
+std::optional<bool> SnapshotWriter::takeResult() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_done) return std::nullopt;
+    }
+    join();
+    return std::exchange(m_result, std::nullopt);
+}
+
+void SnapshotWriter::join() {
+    if (m_thread.joinable()) m_thread.join();
+}
+
+} // namespace folia

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "document/CacheFile.h"
+
+#include <QObject>
+#include <QString>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace folia {
+
+class EventPump;
+
+// Writes undo snapshots to the cache file on a thread of its own, one at a time, so that
+// the window answers while the file is written. Everything else stays on the window
+// thread: it hands over an immutable snapshot, and learns of the end of the write through
+// the finished handler, which runs on the window thread.
+class SnapshotWriter {
+public:
+    SnapshotWriter() = default;
+    // Waits for a write in flight.
+    ~SnapshotWriter();
+    SnapshotWriter(const SnapshotWriter&) = delete;
+    SnapshotWriter& operator=(const SnapshotWriter&) = delete;
+
+    // Called on the window thread, from its event loop, once a write has ended.
+    void setFinishedHandler(std::function<void()> handler) {
+        m_finishedHandler = std::move(handler);
+    }
+
+    // Starts writing the snapshot to `path`. A write still in flight is waited for first.
+    void start(CacheSnapshot snapshot, const QString& path);
+    bool inFlight() const { return m_thread.joinable(); }
+    // Waits for the write in flight, letting `pump` keep the window painting.
+    void wait(EventPump* pump = nullptr);
+    // The result of the write that ended since the last call: whether the file was
+    // replaced. Nothing while a write is in flight or when none has ended.
+    std::optional<bool> takeResult();
+
+private:
+    void join();
+
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_done = false;
+    std::optional<bool> m_result;
+    std::function<void()> m_finishedHandler;
+    QObject m_windowThread; // where the end of a write is announced
+};
+
+} // namespace folia

@@ -1,0 +1,80 @@
+#include "ShellFixture.h"
+#include "shell/CommandIds.h"
+#include "shell/DocumentActions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+// The undo snapshot is written off the window thread; these tests drive its ends.
+class Snapshots : public ShellFixture {
+protected:
+    void boldPieceOnRow(int row) {
+        state.interactionState = InteractionState::RangeSelected;
+        state.selection = {row, 10, 20};
+        commands.dispatch(command::UnderlinePieceBold);
+    }
+    // Lets the window thread's event loop run until the write in flight has been finished.
+    void processEventsUntilWritten() {
+        QElapsedTimer waited;
+        waited.start();
+        while (state.snapshots.inFlight() && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    Document fileDocument() {
+        Document loaded;
+        state.snapshots.wait();
+        EXPECT_TRUE(loadCache(loaded, cachePath()));
+        return loaded;
+    }
+};
+
+TEST_F(Snapshots, UndoIsGreyUntilTheSnapshotIsOnDiskAndUndoRightAfterAMarkWaitsForIt) {
+    makeDocument(20);
+    boldPieceOnRow(12);
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "the write is still to be finished";
+    EXPECT_EQ(list(12, TextField::BoldMarks), "12,10,20;");
+    processEventsUntilWritten();
+    EXPECT_TRUE(view.isEnabled(command::Undo));
+
+    boldPieceOnRow(30);
+    commands.dispatch(command::Undo); // at once, the snapshot possibly still being written
+    EXPECT_EQ(list(12, TextField::BoldMarks), "12,10,20;") << "the state before the last mark";
+    EXPECT_EQ(list(30, TextField::BoldMarks), "");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(Snapshots, ExitWhileASnapshotIsInFlightWritesTheFinalDocument) {
+    makeDocument(20);
+    boldPieceOnRow(5);
+    boldPieceOnRow(6); // waits for the first snapshot, then writes the state with row 5
+    commands.dispatch(command::Exit);
+    EXPECT_FALSE(state.snapshots.inFlight());
+    const Document onDisk = fileDocument();
+    EXPECT_EQ(onDisk.row(1, 5).text(TextField::BoldMarks), "5,10,20;");
+    EXPECT_EQ(onDisk.row(1, 6).text(TextField::BoldMarks), "6,10,20;");
+    EXPECT_EQ(onDisk.pageCount, 20);
+}
+
+TEST_F(Snapshots, AFailedWriteIsToldOnceAndTheDocumentInMemoryStays) {
+    makeDocument(3);
+    // A folder where the file should be: the file cannot be replaced, whoever runs this.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("cache.04"));
+    boldPieceOnRow(7);
+    processEventsUntilWritten();
+    waitForSnapshot(state, view, prompts);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              "The file could not be written: " + QDir::toNativeSeparators(cachePath()));
+    EXPECT_EQ(prompts.messages[0].title, "Programmer");
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "the file holds no state to go back to";
+    EXPECT_EQ(list(7, TextField::BoldMarks), "7,10,20;");
+    EXPECT_EQ(state.document.pageCount, 3);
+}
+
+} // namespace
