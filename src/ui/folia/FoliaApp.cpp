@@ -1,6 +1,7 @@
 #include "FoliaApp.h"
 
 #include "MainWindow.h"
+#include "common/CloseWhenNoDialog.h"
 #include "common/QtPrompts.h"
 #include "common/TerminationSignal.h"
 #include "settings/SettingsFile.h"
@@ -39,9 +40,10 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
     window.show();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &app,
-                     &QApplication::closeAllWindows);
+    QObject::connect(&termination, &TerminationSignal::received, &window,
+                     [&window] { closeWhenNoDialog(window); });
     window.initialise();
+    if (window.isHidden()) return 0; // ended while it started
     return app.exec();
 }
 
