@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <deque>
+#include <functional>
 #include <map>
 
 namespace folia::test {
@@ -63,7 +64,12 @@ public:
 
     MessageAnswer message(const MessageRequest& request) override {
         messages.append(request);
-        return MessageAnswer::Ok;
+        if (onMessage) onMessage(request);
+        if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (yesNoAnswers.empty()) return MessageAnswer::No;
+        const MessageAnswer answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
     }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
@@ -82,6 +88,9 @@ public:
 
     std::deque<std::optional<QString>> answers;     // for input boxes
     std::deque<std::optional<QString>> fileAnswers; // for file dialogs
+    std::deque<MessageAnswer> yesNoAnswers;         // for questions; No when none is left
+    // Runs while a message is on screen, as a user acting meanwhile would.
+    std::function<void(const MessageRequest&)> onMessage;
     QList<MessageRequest> messages;
     QList<InputRequest> inputs;
     QList<FileDialogRequest> dialogs;

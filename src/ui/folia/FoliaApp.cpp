@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace folia {
 namespace {
@@ -32,12 +33,18 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
         return 0;
     }
     MainWindow window(state);
+    return runMainWindow(window);
+}
+
+int runMainWindow(MainWindow& window) {
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           app.primaryScreen()->availableGeometry()));
+                                           QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
-    window.initialise();
-    return app.exec();
+    // The start-up runs inside the event loop, so that an Exit chosen while one of its
+    // messages is on screen ends the loop rather than one that has not started yet.
+    QTimer::singleShot(0, &window, &MainWindow::initialise);
+    return QApplication::exec();
 }
 
 } // namespace folia
