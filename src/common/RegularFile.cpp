@@ -5,8 +5,8 @@
 
 namespace folia {
 
-bool openRegularFileForReading(QFile& file) {
-    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+bool openRegularFileForReading(QFile& file, QIODevice::OpenMode extraFlags) {
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | extraFlags);
 }
 
 } // namespace folia

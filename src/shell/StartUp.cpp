@@ -57,7 +57,7 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     state.currentPage = 1;
     state.rememberedPage = 1;
     // A file that cannot be loaded leaves the window in its empty state.
-    if (!state.exited && loadAndRerender(state, view, prompts) && !state.exited)
+    if (!state.exited && loadAndRerender(state, view) && !state.exited)
         showStoredPosition(state, view, prompts);
     state.startingUp = false;
 }

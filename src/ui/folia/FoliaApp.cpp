@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "common/QtPrompts.h"
+#include "common/TerminationSignal.h"
 #include "settings/SettingsFile.h"
 #include "shell/AppState.h"
 #include "shell/StartUp.h"
@@ -41,6 +42,10 @@ int runMainWindow(MainWindow& window) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
+    // Ending the session closes the window, which runs Exit, so nothing is lost.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, qApp,
+                     &QApplication::closeAllWindows);
     // The start-up runs inside the event loop, so that an Exit chosen while one of its
     // messages is on screen ends the loop rather than one that has not started yet.
     QTimer::singleShot(0, &window, &MainWindow::initialise);
