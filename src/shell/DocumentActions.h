@@ -6,6 +6,7 @@ namespace folia {
 
 struct AppState;
 class MainView;
+class Prompts;
 
 // Saves the whole document to "cache.04" under the busy animation, with "Undo" greyed
 // while the file is written: the state that "Undo" brings back. "Undo" stays greyed when
