@@ -43,13 +43,13 @@ TEST_F(FailedWrites, ExitOnAFullDiskAsksAndNoKeepsTheProgramRunning) {
     state.currentPage = 2;
     {
         const FileSizeLimit fullDisk(4096); // room for the settings, not for a record
-        prompts.yesNoAnswers = {MessageAnswer::No};
+        prompts.questionAnswers = {MessageAnswer::No};
         commands.dispatch(command::Exit);
         EXPECT_FALSE(commands.finished());
         EXPECT_EQ(QFileInfo(settingsPath()).size(), 0) << "nothing stored after No";
         EXPECT_EQ(state.document.pageCount, 2) << "the document stays in memory";
 
-        prompts.yesNoAnswers = {MessageAnswer::Yes};
+        prompts.questionAnswers = {MessageAnswer::Yes};
         commands.dispatch(command::Exit);
     }
     EXPECT_TRUE(commands.finished());

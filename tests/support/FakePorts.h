@@ -52,7 +52,8 @@ private:
     std::map<int, bool> checked_;
 };
 
-// Answers input boxes and file dialogs from scripts and records every request. An
+// Answers input boxes, questions, file dialogs and the colour picker from scripts and
+// records every request. An
 // unscripted box or dialog is cancelled.
 class ScriptedPrompts : public Prompts {
 public:
@@ -65,10 +66,10 @@ public:
     MessageAnswer message(const MessageRequest& request) override {
         messages.append(request);
         if (onMessage) onMessage(request);
-        if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (yesNoAnswers.empty()) return MessageAnswer::No;
-        const MessageAnswer answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
+        if (request.buttons != MessageButtons::YesNo) return MessageAnswer::Ok;
+        if (questionAnswers.empty()) return MessageAnswer::No;
+        const MessageAnswer answer = questionAnswers.front();
+        questionAnswers.pop_front();
         return answer;
     }
     std::optional<QString> input(const QString& prompt, const QString& title,
@@ -84,11 +85,19 @@ public:
         dialogs.append(request);
         return next(fileAnswers);
     }
-    std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
+    std::optional<uint32_t> pickColour(uint32_t initial) override {
+        pickerStarts.append(initial);
+        if (colourAnswers.empty()) return std::nullopt;
+        const std::optional<uint32_t> answer = colourAnswers.front();
+        colourAnswers.pop_front();
+        return answer;
+    }
 
-    std::deque<std::optional<QString>> answers;     // for input boxes
-    std::deque<std::optional<QString>> fileAnswers; // for file dialogs
-    std::deque<MessageAnswer> yesNoAnswers;         // for questions; No when none is left
+    std::deque<std::optional<QString>> answers;        // for input boxes
+    std::deque<std::optional<QString>> fileAnswers;    // for file dialogs
+    std::deque<MessageAnswer> questionAnswers;         // for Yes/No boxes; No when unscripted
+    std::deque<std::optional<uint32_t>> colourAnswers; // for the colour picker
+    QList<uint32_t> pickerStarts;
     // Runs while a message is on screen, as a user acting meanwhile would.
     std::function<void(const MessageRequest&)> onMessage;
     QList<MessageRequest> messages;
