@@ -58,6 +58,7 @@ const TextSet& englishTexts() {
         .madeBy = "Program Made by : ",
         .makerAddress = "folia.example.org",
         .visitMe = "Visit me ...",
+        .notReadable = "The file could not be read: ",
         .exportedImage = "Exported image ...",
         .exportedImages = "Exported images ...",
         .exportedDocument = "Exported document ...",
@@ -220,6 +221,11 @@ const TextSet& englishTexts() {
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",
+        .caretRow = "Row ",
+        .caretColumn = ", column ",
+        .tickModeOn = "Tick mode, ",
+        .rowsTicked = " rows ticked",
+        .selectedOnRow = "Selected on row ",
         .paletteName = "Favorite colors palette",
     };
     return texts;

@@ -58,6 +58,7 @@ const TextSet& spanishTexts() {
         .madeBy = "Programa hecho por : ",
         .makerAddress = "folia.example.org",
         .visitMe = "Visitame ...",
+        .notReadable = "No se pudo leer el archivo: ",
         .exportedImage = "Imagen exportada ...",
         .exportedImages = "Imagenes exportadas ...",
         .exportedDocument = "Documento exportado ...",
@@ -222,6 +223,11 @@ const TextSet& spanishTexts() {
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
+        .caretRow = "Fila ",
+        .caretColumn = ", columna ",
+        .tickModeOn = "Modo de marcas, ",
+        .rowsTicked = " filas marcadas",
+        .selectedOnRow = "Seleccionado en la fila ",
         .paletteName = "Paleta de colores favoritos",
     };
     return texts;

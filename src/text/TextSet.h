@@ -35,6 +35,7 @@ struct TextSet {
     QString notTwoLines;
     QString enterDefinition;
     QString madeBy, makerAddress, visitMe;
+    QString notReadable; // "New" with a file that cannot be read; the path follows
     QString exportedImage, exportedImages, exportedDocument;
 
     // FOLIA: page labels
@@ -97,6 +98,9 @@ struct TextSet {
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name
     QString pageViewName;
+    // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
+    // rows ticked", "Selected on row 12: <characters>"
+    QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
     QString paletteName; // the favourite-colours window's palette of swatches
 };
 
