@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace folia {
 namespace {
@@ -36,17 +37,22 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
         return 0;
     }
     MainWindow window(state);
+    return runMainWindow(window);
+}
+
+int runMainWindow(MainWindow& window) {
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           app.primaryScreen()->availableGeometry()));
+                                           QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &window,
                      [&window] { closeWhenNoDialog(window); });
-    window.initialise();
-    if (window.isHidden()) return 0; // ended while it started
-    return app.exec();
+    // The start-up runs inside the event loop, so that an Exit chosen while one of its
+    // messages is on screen ends the loop rather than one that has not started yet.
+    QTimer::singleShot(0, &window, &MainWindow::initialise);
+    return QApplication::exec();
 }
 
 } // namespace folia
