@@ -1,8 +1,8 @@
 #include "CacheFile.h"
 
-#include "common/AtomicFile.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
+#include "common/RegularFile.h"
 
 #include <QFile>
 #include <algorithm>
@@ -39,7 +39,7 @@ CacheSnapshot snapshotOf(const Document& document) {
     return snapshot;
 }
 
-bool saveCache(const CacheSnapshot& snapshot, const QString& path) {
+WriteResult saveCache(const CacheSnapshot& snapshot, const QString& path) {
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         // Images are put together a batch at a time, so that the file gets few large writes.
         std::vector<char> batch(kRecordsPerBatch * kRecordSize);
@@ -54,13 +54,13 @@ bool saveCache(const CacheSnapshot& snapshot, const QString& path) {
     });
 }
 
-bool saveCache(const Document& document, const QString& path) {
+WriteResult saveCache(const Document& document, const QString& path) {
     return saveCache(snapshotOf(document), path);
 }
 
 bool loadCache(Document& document, const QString& path, EventPump* pump) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return false;
     const qint64 length = file.size();
     if (length <= 0 || length % kRecordSize != 0) return false;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Document.h"
+#include "common/AtomicFile.h"
 
 #include <QString>
 #include <vector>
@@ -23,13 +24,14 @@ CacheSnapshot snapshotOf(const Document& document);
 
 // Writes the records as 32,724-byte images. The file is written to a temporary and renamed
 // over the old one, so a crash or a full disk in the middle of a save leaves the previous
-// file whole. Returns false when nothing was replaced.
-bool saveCache(const CacheSnapshot& snapshot, const QString& path);
-bool saveCache(const Document& document, const QString& path);
+// file whole; the result says why nothing was replaced.
+WriteResult saveCache(const CacheSnapshot& snapshot, const QString& path);
+WriteResult saveCache(const Document& document, const QString& path);
 
-// Replaces the document with the file's records. A file that is missing, empty, not a whole
-// number of records long or without a single usable record leaves the document untouched and
-// returns false. Records whose page or row lie outside the table are skipped.
+// Replaces the document with the file's records. A file that is missing, not a regular file,
+// empty, not a whole number of records long or without a single usable record leaves the
+// document untouched and returns false. Records whose page or row lie outside the table are
+// skipped.
 bool loadCache(Document& document, const QString& path, EventPump* pump = nullptr);
 
 } // namespace folia

@@ -7,8 +7,10 @@
 #include "PageActions.h"
 #include "PagePrompt.h"
 #include "Ports.h"
+#include "WriteFailureReport.h"
 #include "common/Cp1252.h"
 #include "common/LenientNumber.h"
+#include "document/CacheFile.h"
 #include "document/TextImport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
@@ -58,7 +60,7 @@ CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& p
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
       m_marks(state, view, prompts, interaction) {
-    m_state.snapshots.setFinishedHandler([this] { finishSnapshot(m_state, m_view, m_prompts); });
+    m_state.snapshots.setFinishedHandler([this] { waitForSnapshot(m_state, m_view, m_prompts); });
 }
 
 CommandDispatcher::~CommandDispatcher() {
@@ -112,6 +114,10 @@ void CommandDispatcher::dispatch(int commandId) {
     default:
         break;
     }
+}
+
+bool CommandDispatcher::finished() const {
+    return m_state.exited;
 }
 
 // --- shared steps ---------------------------------------------------------------------
@@ -185,15 +191,26 @@ void CommandDispatcher::author() {
 }
 
 void CommandDispatcher::exitProgram() {
+    // Before the last run's document is on screen nothing of this run can have changed:
+    // the program ends at once, leaving the document and the stored position as they are.
+    if (m_state.startingUp) {
+        m_state.exited = true;
+        return;
+    }
     // Without a document there is nothing to keep, and a cache file that could not be
     // loaded stays for the user rather than being overwritten by an empty one.
     // The last document is on disk before the program ends.
-    if (m_state.documentPresent) snapshot();
     waitForSnapshot(m_state, m_view, m_prompts);
+    if (m_state.documentPresent) {
+        const WriteResult kept = saveSnapshot(m_state, m_view, m_prompts);
+        // No keeps the program running with the document in memory.
+        if (!kept && !confirmExitWithoutSaving(m_prompts, m_state.texts, cachePath(), kept)) return;
+    }
     m_state.settings.position.offsetY = m_state.viewOffset;
     m_state.settings.position.page = m_state.currentPage;
-    saveSettings(m_state.settings, settingsPath());
-    m_finished = true;
+    reportWriteFailure(m_prompts, m_state.texts, settingsPath(),
+                       saveSettings(m_state.settings, settingsPath()));
+    m_state.exited = true;
 }
 
 // --- edit -----------------------------------------------------------------------------

@@ -4,12 +4,12 @@
 #include "CommandIds.h"
 #include "PageActions.h"
 #include "Ports.h"
+#include "WriteFailureReport.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
-#include "text/TextSet.h"
 #include "view/PageRenderer.h"
 
-#include <QDir>
+#include <optional>
 
 namespace folia {
 namespace {
@@ -26,6 +26,25 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
 
 } // namespace
 
+namespace {
+
+// Waits for the write in flight, if any, and takes its result: "Undo" back once the file
+// holds the state before the last change. After a failed write the file holds an older
+// state, so "Undo" stays greyed; the document in memory is untouched.
+WriteResult endOfWrite(AppState& state, MainView& view) {
+    if (state.snapshots.inFlight())
+        whileBusy(view, [&](EventPump& pump) {
+            state.snapshots.wait(&pump);
+            return true;
+        });
+    const std::optional<WriteResult> result = state.snapshots.takeResult();
+    if (!result) return {};
+    if (result->ok()) view.setCommandEnabled(command::Undo, true);
+    return *result;
+}
+
+} // namespace
+
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
     waitForSnapshot(state, view, prompts);
     view.setCommandEnabled(command::Undo, false);
@@ -33,24 +52,12 @@ void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
 }
 
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts) {
-    if (state.snapshots.inFlight())
-        whileBusy(view, [&](EventPump& pump) {
-            state.snapshots.wait(&pump);
-            return true;
-        });
-    finishSnapshot(state, view, prompts);
+    reportWriteFailure(prompts, state.texts, cachePath(), endOfWrite(state, view));
 }
 
-void finishSnapshot(AppState& state, MainView& view, Prompts& prompts) {
-    const std::optional<bool> written = state.snapshots.takeResult();
-    if (!written) return;
-    // After a failed write the file holds an older state than the one before the last
-    // change, so "Undo" stays greyed; the document in memory is untouched.
-    if (*written)
-        view.setCommandEnabled(command::Undo, true);
-    else
-        prompts.tell(state.texts.notWritten + QDir::toNativeSeparators(cachePath()),
-                     state.texts.programmerTitle, MessageIcon::Warning);
+WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    takeSnapshot(state, view, prompts);
+    return endOfWrite(state, view);
 }
 
 void rememberPage(AppState& state, MainView& view) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 namespace folia {
 
 struct AppState;
@@ -10,11 +12,11 @@ class Prompts;
 // writer's thread while the window goes on; "Undo" is greyed until the file holds it. A
 // snapshot still in flight is waited for first.
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
-// Waits for the snapshot in flight (under the busy animation), then finishes it.
+// Waits for the snapshot in flight (under the busy animation), then ends it: "Undo" back,
+// or the user told once that the file could not be written. Nothing when none is pending.
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts);
-// What the end of a snapshot write calls for: "Undo" enabled again, or the failure told
-// once. Does nothing while the write is in flight or once it has been finished.
-void finishSnapshot(AppState& state, MainView& view, Prompts& prompts);
+// A snapshot taken and waited for; its failure is left to the caller.
+WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts);
 
 // Remembers the page to show again after a load, and greys "Undo".
 void rememberPage(AppState& state, MainView& view);

@@ -17,11 +17,11 @@ void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
     m_done = false;
     m_result.reset();
     m_thread = std::thread([this, snapshot = std::move(snapshot), path] {
-        const bool written = saveCache(snapshot, path);
+        WriteResult written = saveCache(snapshot, path);
         {
             std::lock_guard lock(m_mutex);
             m_done = true;
-            m_result = written;
+            m_result = std::move(written);
         }
         m_ended.notify_all();
         QMetaObject::invokeMethod(
@@ -48,7 +48,7 @@ void SnapshotWriter::wait(EventPump* pump) {
     join();
 }
 
-std::optional<bool> SnapshotWriter::takeResult() {
+std::optional<WriteResult> SnapshotWriter::takeResult() {
     {
         std::lock_guard lock(m_mutex);
         if (!m_done) return std::nullopt;

@@ -36,9 +36,9 @@ public:
     bool inFlight() const { return m_thread.joinable(); }
     // Waits for the write in flight, letting `pump` keep the window painting.
     void wait(EventPump* pump = nullptr);
-    // The result of the write that ended since the last call: whether the file was
-    // replaced. Nothing while a write is in flight or when none has ended.
-    std::optional<bool> takeResult();
+    // The result of the write that ended since the last call. Nothing while a write is in
+    // flight or when none has ended.
+    std::optional<WriteResult> takeResult();
 
 private:
     void join();
@@ -47,7 +47,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_ended;
     bool m_done = false;
-    std::optional<bool> m_result;
+    std::optional<WriteResult> m_result;
     std::function<void()> m_finishedHandler;
     QObject m_windowThread; // where the end of a write is announced
 };
