@@ -37,7 +37,12 @@ PageContext contextFor(const AppState& state, int page, bool guideOn) {
 
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
     if (page < 1 || page > Document::kMaxPages) return;
-    QImage& surface = state.surfaces.page(page);
+    renderPageOnto(state.surfaces.page(page), state, page, guideOn, prompts);
+}
+
+void renderPageOnto(QImage& surface, const AppState& state, int page, bool guideOn,
+                    Prompts& prompts) {
+    if (page < 1 || page > Document::kMaxPages) return;
     const PageContext context = contextFor(state, page, guideOn);
     {
         QPainter painter(&surface);

@@ -1,5 +1,7 @@
 #pragma once
 
+class QImage;
+
 namespace folia {
 
 struct AppState;
@@ -13,6 +15,9 @@ class Prompts;
 // white), and show the result with refreshView. Missing or unreadable picture files are
 // reported through `prompts`. The current page is left as it is.
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts);
+// The same onto any 794 x 1122 surface, such as a scratch page for printing or export.
+void renderPageOnto(QImage& surface, const AppState& state, int page, bool guideOn,
+                    Prompts& prompts);
 
 // Copies the current page's surface into state.surfaces.view() at state.viewOffset and shows it.
 void refreshView(AppState& state, MainView& view);
