@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth
     libcups2-dev cups cups-client cups-bsd cups-filters
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -45,7 +45,7 @@ std::vector<int> chosenPages(const AppState& state) {
 QImage renderForOutput(const AppState& state, int page) {
     QImage image = PageSurfaces::whitePage();
     QuietPrompts quiet;
-    renderPageOnto(image, state, page, false, quiet);
+    renderPageOnto(image, state, page, quiet);
     drawPageFurniture(image, page, state.settings, state.texts, false);
     return image;
 }
