@@ -58,6 +58,7 @@ const TextSet& spanishTexts() {
         .madeBy = "Programa hecho por : ",
         .makerAddress = "folia.example.org",
         .visitMe = "Visitame ...",
+        .notReadable = "No se pudo leer el archivo: ",
         .exportedImage = "Imagen exportada ...",
         .exportedImages = "Imagenes exportadas ...",
         .exportedDocument = "Documento exportado ...",
@@ -99,12 +100,15 @@ const TextSet& spanishTexts() {
         .pageNumberFontSizea = "Tamaño de la fuente número de ",
         .pageNumberFontSizeb = "página",
         .pageNumberProperties = "Propiedades número página",
+        .labelColon = ":",
         .includesPageWorda = "El número de página incluye ",
         .includesPageWordb = "la palabra \"Página \"",
         .writtenIna = "El número de página esta ",
         .writtenInb = "escrito en :",
         .arabicNumbers = "Números Arábigos (ej: ",
+        .arabicExample = "2,7,9)",
         .romanNumerals = "Números Romanos (ej: ",
+        .romanExample = "IV,XX,xvii,xv)",
         .upperCase = "Mayúsculas (ej: XVII)",
         .lowerCase = "Minúsculas (ej: xvii)",
         .controlPropertiesa = "Propiedades control ",
@@ -212,6 +216,7 @@ const TextSet& spanishTexts() {
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
+        .paletteName = "Paleta de colores favoritos",
     };
     return texts;
 }
