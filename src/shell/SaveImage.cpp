@@ -42,7 +42,7 @@ std::vector<int> chosenPages(const AppState& state) {
 // The page as printed and exported: its content and furniture, without the frame. A
 // picture that cannot be loaded was reported when the page was shown, so it is not
 // reported again for every page of a batch.
-QImage renderForOutput(const AppState& state, int page) {
+QImage renderForOutput(AppState& state, int page) {
     QImage image = PageSurfaces::whitePage();
     QuietPrompts quiet;
     renderPageOnto(image, state, page, quiet);

@@ -34,8 +34,7 @@ PageContext contextFor(const AppState& state, int page, int guideRow) {
     };
 }
 
-void paintPage(const AppState& state, int page, QImage& surface, const PageLook& look,
-               Prompts& prompts) {
+void paintPage(AppState& state, int page, QImage& surface, const PageLook& look, Prompts& prompts) {
     const PageContext context = contextFor(state, page, look.guideOn ? look.guideRow : 0);
     {
         QPainter painter(&surface);
@@ -73,7 +72,7 @@ void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
     paintPage(state, page, state.surfaces.page(page), look, prompts);
 }
 
-void renderPageOnto(QImage& surface, const AppState& state, int page, Prompts& prompts) {
+void renderPageOnto(QImage& surface, AppState& state, int page, Prompts& prompts) {
     if (page < 1 || page > Document::kMaxPages) return;
     paintPage(state, page, surface, PageLook{}, prompts);
 }

@@ -19,7 +19,7 @@ void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts);
 
 // The same without the guide onto any 794 x 1122 surface, such as a page drawn for
 // printing or export; the page's held surface is left alone.
-void renderPageOnto(QImage& surface, const AppState& state, int page, Prompts& prompts);
+void renderPageOnto(QImage& surface, AppState& state, int page, Prompts& prompts);
 
 // How a page is drawn with the reading guide on (on its present row) or off.
 PageLook guideLook(const AppState& state, bool guideOn);
