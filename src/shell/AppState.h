@@ -33,7 +33,11 @@ struct AppState {
     Document document;
     PageSurfaces surfaces;
     SnapshotWriter snapshots; // the undo snapshot being written
-    PictureCache pictures;    // decoded once, drawn on every render
+    // The last snapshot could not be written, so the cache file holds an older state.
+    bool snapshotFailed = false;
+    // Only then does "Undo" bring back the state before the last change.
+    bool undoFileIsCurrent() const { return !snapshots.pending() && !snapshotFailed; }
+    PictureCache pictures; // decoded once, drawn on every render
 
     int currentPage = 1;
     int rememberedPage = 1;

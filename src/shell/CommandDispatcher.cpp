@@ -45,22 +45,14 @@ int32_t& colourSetting(ColourSettings& colours, int commandId) {
     }
 }
 
-// Whatever menu state a command leaves, "Undo" stays greyed until its snapshot is on disk.
-struct KeepUndoGreyWhileWriting {
-    AppState& state;
-    MainView& view;
-    ~KeepUndoGreyWhileWriting() {
-        if (state.snapshots.inFlight()) view.setCommandEnabled(Undo, false);
-    }
-};
-
 } // namespace
 
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
       m_marks(state, view, prompts, interaction) {
-    m_state.snapshots.setFinishedHandler([this] { waitForSnapshot(m_state, m_view, m_prompts); });
+    m_state.snapshots.setFinishedHandler(
+        [this] { finishEndedSnapshot(m_state, m_view, m_prompts); });
 }
 
 CommandDispatcher::~CommandDispatcher() {
@@ -68,7 +60,6 @@ CommandDispatcher::~CommandDispatcher() {
 }
 
 void CommandDispatcher::dispatch(int commandId) {
-    const KeepUndoGreyWhileWriting keepUndoGrey{m_state, m_view};
     if (m_marks.run(commandId)) return;
     switch (commandId) {
     case New:
@@ -166,7 +157,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_view.focusPage();
     showView(m_state, m_view);
     snapshot();
-    applyDocumentMenu(m_view);
+    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
     m_view.setCommandEnabled(SaveImage, true);
 }
 

@@ -28,19 +28,33 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
 
 namespace {
 
-// Waits for the write in flight, if any, and takes its result: "Undo" back once the file
-// holds the state before the last change. After a failed write the file holds an older
-// state, so "Undo" stays greyed; the document in memory is untouched.
-WriteResult endOfWrite(AppState& state, MainView& view) {
-    if (state.snapshots.inFlight())
+// "Undo" is offered by the document state of the menu, not in tick mode or with a range
+// selected.
+bool menuOffersUndo(const AppState& state) {
+    return state.documentPresent && (state.interactionState == InteractionState::Idle ||
+                                     state.interactionState == InteractionState::Selecting);
+}
+
+// Takes the result of the write that has ended, if any, waiting for it first when asked:
+// "Undo" back once the file holds the state before the last change. After a failed write
+// the file holds an older state, so "Undo" stays greyed until a snapshot is written; the
+// document in memory is untouched.
+std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool waitForIt) {
+    if (waitForIt && state.snapshots.writing())
         whileBusy(view, [&](EventPump& pump) {
             state.snapshots.wait(&pump);
             return true;
         });
     const std::optional<WriteResult> result = state.snapshots.takeResult();
-    if (!result) return {};
-    if (result->ok()) view.setCommandEnabled(command::Undo, true);
-    return *result;
+    if (!result) return result;
+    state.snapshotFailed = !result->ok();
+    if (result->ok() && menuOffersUndo(state)) view.setCommandEnabled(command::Undo, true);
+    return result;
+}
+
+void reportEndOfWrite(AppState& state, MainView& view, Prompts& prompts, bool waitForIt) {
+    if (const std::optional<WriteResult> result = endOfWrite(state, view, waitForIt))
+        reportWriteFailure(prompts, state.texts, cachePath(), *result);
 }
 
 } // namespace
@@ -52,12 +66,16 @@ void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
 }
 
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts) {
-    reportWriteFailure(prompts, state.texts, cachePath(), endOfWrite(state, view));
+    reportEndOfWrite(state, view, prompts, true);
+}
+
+void finishEndedSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    reportEndOfWrite(state, view, prompts, false);
 }
 
 WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts) {
     takeSnapshot(state, view, prompts);
-    return endOfWrite(state, view);
+    return endOfWrite(state, view, true).value_or(WriteResult{});
 }
 
 void rememberPage(AppState& state, MainView& view) {

@@ -15,6 +15,8 @@ void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
 // Waits for the snapshot in flight (under the busy animation), then ends it: "Undo" back,
 // or the user told once that the file could not be written. Nothing when none is pending.
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts);
+// The same for a snapshot whose write has ended; one still being written goes on.
+void finishEndedSnapshot(AppState& state, MainView& view, Prompts& prompts);
 // A snapshot taken and waited for; its failure is left to the caller.
 WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts);
 

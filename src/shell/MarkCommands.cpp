@@ -87,7 +87,7 @@ void MarkCommands::finishRowMark() {
 }
 
 void MarkCommands::finishRangeMark() {
-    applyDocumentMenu(m_view);
+    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
     m_state.interactionState = InteractionState::Idle;
     m_state.dragFlag = false;
     redrawAndShow(m_state, m_view, m_prompts);
@@ -111,7 +111,7 @@ void MarkCommands::toggleTickMode() {
         m_state.interactionState = InteractionState::Idle;
         redrawAndShow(m_state, m_view, m_prompts);
         m_state.tickFlags.fill(false);
-        applyDocumentMenu(m_view);
+        applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
     }
 }
 

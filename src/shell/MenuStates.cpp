@@ -36,8 +36,9 @@ void applyNoDocumentMenu(MainView& view) {
     view.setCommandEnabled(SaveImage, false);
 }
 
-void applyDocumentMenu(MainView& view) {
+void applyDocumentMenu(MainView& view, bool undoFileCurrent) {
     applyPattern(view, true, false, true);
+    if (!undoFileCurrent) view.setCommandEnabled(Undo, false);
 }
 void applyTickMenu(MainView& view) {
     applyPattern(view, true, false, false);

@@ -7,7 +7,9 @@ class MainView;
 // The enabling patterns of the marking commands. "Save Image" is set only at start-up and
 // by "New", so no pattern but the document state touches it.
 void applyNoDocumentMenu(MainView& view);
-void applyDocumentMenu(MainView& view); // also the idle pattern of the page view
+// Also the idle pattern of the page view. "Undo" is enabled only when the cache file holds
+// the state before the last change (`AppState::undoFileIsCurrent`).
+void applyDocumentMenu(MainView& view, bool undoFileCurrent);
 void applyTickMenu(MainView& view);
 void applyRangeSelectedMenu(MainView& view);
 

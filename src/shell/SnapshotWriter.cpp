@@ -15,6 +15,7 @@ SnapshotWriter::~SnapshotWriter() {
 void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
     join();
     m_done = false;
+    m_pending = true;
     m_result.reset();
     m_thread = std::thread([this, snapshot = std::move(snapshot), path] {
         WriteResult written = saveCache(snapshot, path);
@@ -33,8 +34,14 @@ void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
     });
 }
 
+bool SnapshotWriter::writing() const {
+    if (!m_thread.joinable()) return false;
+    std::lock_guard lock(m_mutex);
+    return !m_done;
+}
+
 void SnapshotWriter::wait(EventPump* pump) {
-    if (!inFlight()) return;
+    if (!m_thread.joinable()) return;
     std::unique_lock lock(m_mutex);
     while (!m_done) {
         m_ended.wait_for(lock, std::chrono::milliseconds(10));
@@ -49,11 +56,9 @@ void SnapshotWriter::wait(EventPump* pump) {
 }
 
 std::optional<WriteResult> SnapshotWriter::takeResult() {
-    {
-        std::lock_guard lock(m_mutex);
-        if (!m_done) return std::nullopt;
-    }
+    if (!m_pending || writing()) return std::nullopt;
     join();
+    m_pending = false;
     return std::exchange(m_result, std::nullopt);
 }
 

@@ -26,27 +26,33 @@ public:
     SnapshotWriter(const SnapshotWriter&) = delete;
     SnapshotWriter& operator=(const SnapshotWriter&) = delete;
 
-    // Called on the window thread, from its event loop, once a write has ended.
+    // Called on the window thread, from its event loop, once a write has ended. A write
+    // started since may still be going on by then.
     void setFinishedHandler(std::function<void()> handler) {
         m_finishedHandler = std::move(handler);
     }
 
-    // Starts writing the snapshot to `path`. A write still in flight is waited for first.
+    // Starts writing the snapshot to `path`. The caller has taken the result of the
+    // previous write; one still going on is waited for first.
     void start(CacheSnapshot snapshot, const QString& path);
-    bool inFlight() const { return m_thread.joinable(); }
-    // Waits for the write in flight, letting `pump` keep the window painting.
+    // True from the start of a write until its result has been taken.
+    bool pending() const { return m_pending; }
+    // True while the file is still being written.
+    bool writing() const;
+    // Waits for the end of the write, letting `pump` keep the window painting.
     void wait(EventPump* pump = nullptr);
-    // The result of the write that ended since the last call. Nothing while a write is in
-    // flight or when none has ended.
+    // The result of the write that has ended, once. Nothing while the file is still being
+    // written or when no write is pending.
     std::optional<WriteResult> takeResult();
 
 private:
     void join();
 
     std::thread m_thread;
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::condition_variable m_ended;
     bool m_done = false;
+    bool m_pending = false;
     std::optional<WriteResult> m_result;
     std::function<void()> m_finishedHandler;
     QObject m_windowThread; // where the end of a write is announced

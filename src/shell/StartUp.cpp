@@ -27,7 +27,7 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     redrawPage(state, prompts);
     showView(state, view);
     showPageCaption(state, view);
-    applyDocumentMenu(view);
+    applyDocumentMenu(view, state.undoFileIsCurrent());
     view.setCommandEnabled(command::SaveImage, true);
 }
 

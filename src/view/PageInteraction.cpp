@@ -277,7 +277,7 @@ void PageInteraction::cancelSelection() {
     redrawPage(m_state, m_prompts);
     m_state.interactionState = InteractionState::Idle;
     m_state.dragFlag = false;
-    applyDocumentMenu(m_view);
+    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
 }
 
 // Starts a selection at the caret or goes on with the one there is, from its end cell,

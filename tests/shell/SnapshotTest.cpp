@@ -23,7 +23,7 @@ protected:
     void processEventsUntilWritten() {
         QElapsedTimer waited;
         waited.start();
-        while (state.snapshots.inFlight() && waited.elapsed() < 10000)
+        while (state.snapshots.pending() && waited.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     Document fileDocument() {
@@ -54,7 +54,7 @@ TEST_F(Snapshots, ExitWhileASnapshotIsInFlightWritesTheFinalDocument) {
     boldPieceOnRow(5);
     boldPieceOnRow(6); // waits for the first snapshot, then writes the state with row 5
     commands.dispatch(command::Exit);
-    EXPECT_FALSE(state.snapshots.inFlight());
+    EXPECT_FALSE(state.snapshots.pending());
     const Document onDisk = fileDocument();
     EXPECT_EQ(onDisk.row(1, 5).text(TextField::BoldMarks), "5,10,20;");
     EXPECT_EQ(onDisk.row(1, 6).text(TextField::BoldMarks), "6,10,20;");
@@ -75,6 +75,20 @@ TEST_F(Snapshots, AFailedWriteIsToldOnceAndTheDocumentInMemoryStays) {
     EXPECT_FALSE(view.isEnabled(command::Undo)) << "the file holds no state to go back to";
     EXPECT_EQ(list(7, TextField::BoldMarks), "7,10,20;");
     EXPECT_EQ(state.document.pageCount, 3);
+
+    // Leaving tick mode brings the document menu back, but not "Undo".
+    commands.dispatch(command::TickControl);
+    commands.dispatch(command::TickControl);
+    EXPECT_TRUE(view.isEnabled(command::GoTo));
+    EXPECT_FALSE(view.isEnabled(command::Undo));
+    ASSERT_EQ(prompts.messages.size(), 1) << "told once";
+
+    // Once a snapshot is written again, "Undo" is back.
+    ASSERT_TRUE(QDir(folder.path()).rmdir("cache.04"));
+    boldPieceOnRow(8);
+    processEventsUntilWritten();
+    EXPECT_TRUE(view.isEnabled(command::Undo));
+    EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 } // namespace
