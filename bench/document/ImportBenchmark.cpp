@@ -2,9 +2,9 @@
 // are drawn when they are shown), into a fresh program state and over a previous
 // document.
 #include "document/TextImport.h"
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "shell/QuietPrompts.h"
 #include "support/IdleView.h"
 #include "text/TextSet.h"
 

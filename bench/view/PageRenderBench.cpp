@@ -1,6 +1,6 @@
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "shell/QuietPrompts.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
 #include "view/PageRenderer.h"

@@ -2,8 +2,9 @@
 
 #include "common/EventPump.h"
 #include "output/PictureLoader.h"
+#include "prompts/Prompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
+#include "shell/MainView.h"
 #include "text/TextSet.h"
 
 #include <QFile>

@@ -2,11 +2,12 @@
 
 #include "AppState.h"
 #include "CommandIds.h"
+#include "MainView.h"
 #include "PageActions.h"
-#include "Ports.h"
-#include "WriteFailureReport.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
+#include "prompts/Prompts.h"
+#include "prompts/WriteFailureReport.h"
 #include "view/PageRenderer.h"
 
 namespace folia {

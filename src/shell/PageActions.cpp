@@ -1,8 +1,9 @@
 #include "PageActions.h"
 
 #include "AppState.h"
-#include "Ports.h"
+#include "MainView.h"
 #include "output/PageFurniture.h"
+#include "prompts/Prompts.h"
 #include "view/PageRenderer.h"
 
 namespace folia {

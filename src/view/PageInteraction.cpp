@@ -8,10 +8,11 @@
 #include "RowLayout.h"
 #include "TickBoxes.h"
 #include "common/Cp1252.h"
+#include "prompts/Prompts.h"
 #include "shell/AppState.h"
+#include "shell/MainView.h"
 #include "shell/MenuStates.h"
 #include "shell/PageActions.h"
-#include "shell/Ports.h"
 #include "text/TextSet.h"
 
 #include <QPainter>

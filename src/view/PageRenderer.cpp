@@ -10,9 +10,10 @@
 #include "Pictures.h"
 #include "output/PageFurniture.h"
 #include "output/PictureLoader.h"
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "shell/QuietPrompts.h"
+#include "shell/MainView.h"
 #include "text/TextSet.h"
 
 #include <QPainter>

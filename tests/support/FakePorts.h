@@ -1,7 +1,8 @@
 #pragma once
 
+#include "prompts/Prompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
+#include "shell/MainView.h"
 
 #include <QImage>
 #include <QList>
