@@ -145,7 +145,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_state.tickFlags.fill(false);
     m_state.viewOffset = 0;
     const int32_t serial = m_state.document.markSerial; // serials go on across documents
-    importText(m_state, m_view, m_prompts, path);
+    importTextFile(m_state, m_view, m_prompts, path);
     m_state.document.markSerial = serial;
     m_view.focusPage();
     showView(m_state, m_view);
