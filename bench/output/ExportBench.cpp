@@ -9,7 +9,7 @@
 #include "support/IdleView.h"
 #include "support/PrivatePrintQueue.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
+#include "shell/PageRenderer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,7 +14,7 @@
 #include "support/IdleView.h"
 #include "text/TextSet.h"
 #include "ui/folia/MainWindow.h"
-#include "view/PageInteraction.h"
+#include "shell/PageInteraction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "shell/AppState.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageRenderer.h"
+#include "shell/PageRenderer.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,11 +1,9 @@
 #include "TextImport.h"
 
+#include "Document.h"
+#include "PageSurfaces.h"
 #include "common/EventPump.h"
 #include "output/PictureLoader.h"
-#include "prompts/Prompts.h"
-#include "shell/AppState.h"
-#include "shell/MainView.h"
-#include "text/TextSet.h"
 
 #include <QFile>
 #include <QFileInfo>

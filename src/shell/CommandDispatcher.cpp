@@ -6,7 +6,9 @@
 #include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
+#include "PageInteraction.h"
 #include "PagePrompt.h"
+#include "PageRenderer.h"
 #include "common/Cp1252.h"
 #include "common/LenientNumber.h"
 #include "document/CacheFile.h"
@@ -15,8 +17,6 @@
 #include "prompts/WriteFailureReport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
-#include "view/PageRenderer.h"
 
 #include <QFileInfo>
 

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "MainView.h"
 #include "PageActions.h"
+#include "PageRenderer.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
 #include "document/TextImport.h"
@@ -11,7 +12,6 @@
 #include "prompts/Prompts.h"
 #include "prompts/WriteFailureReport.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 namespace folia {
 namespace {

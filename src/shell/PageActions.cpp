@@ -2,9 +2,9 @@
 
 #include "AppState.h"
 #include "MainView.h"
+#include "PageRenderer.h"
 #include "output/PageFurniture.h"
 #include "prompts/Prompts.h"
-#include "view/PageRenderer.h"
 
 namespace folia {
 

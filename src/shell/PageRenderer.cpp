@@ -1,81 +1,41 @@
 #include "PageRenderer.h"
 
-#include "CharacterGrid.h"
-#include "GridText.h"
-#include "GuideBar.h"
-#include "InlineSymbolPainter.h"
-#include "LineText.h"
-#include "MarkPainter.h"
-#include "PageContext.h"
-#include "Pictures.h"
+#include "AppState.h"
+#include "MainView.h"
 #include "output/PageFurniture.h"
 #include "output/PictureLoader.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
-#include "shell/AppState.h"
-#include "shell/MainView.h"
 #include "text/TextSet.h"
+#include "view/PagePainter.h"
 
 #include <QPainter>
 
 namespace folia {
 namespace {
 
-PageContext contextFor(const AppState& state, int page, int guideRow) {
-    const ColourSettings& colours = state.settings.colours;
-    return PageContext{
-        .document = state.document,
-        .page = page,
-        .horizontalColour = colourOf(uint32_t(colours.horizontal)),
-        .verticalColour = colourOf(uint32_t(colours.vertical)),
-        .linkColour = colourOf(uint32_t(colours.link)),
-        .pageBackground = colourOf(state.pageBackground),
-        .guideFill = colourOf(state.guideFill),
-        .guideRow = guideRow,
-    };
-}
-
-void paintPage(AppState& state, int page, QImage& surface, const PageLook& look, Prompts& prompts) {
-    const PageContext context = contextFor(state, page, look.guideOn ? look.guideRow : 0);
-    {
-        QPainter painter(&surface);
-        PictureLoader loader(prompts, &state.pictures);
-        drawPictures(painter, state.document, page, loader);
-        drawMarks(painter, context);
-        for (int row = 1; row <= grid::kRows; ++row) {
-            const LineRecord& record = state.document.row(page, row);
-            if (record.lineNumber <= 0) continue;
-            drawLineText(painter, record, row);
-            drawInlineSymbols(painter, record, row, context.symbolBacking(row));
-            if (row == context.guideRow) {
-                drawGuideBar(painter, row, look.guideOutline, context.guideFill);
-                drawLineText(painter, record, row);
-            }
-        }
-        drawMarks(painter, context);
-    }
-    if (look.guideOn) drawPageFurniture(surface, page, state.settings, state.texts, true);
-}
-
-// A guide bar gets a fresh outline at each drawing, kept in the look so that the same
-// surface drawn again after it was dropped looks the same.
-PageLook withOutline(PageLook look) {
-    if (look.guideOn && !look.guideOutline.isValid()) look.guideOutline = randomGuideOutline();
-    return look;
+void paintStatePage(AppState& state, int page, QImage& surface, const PageLook& look,
+                    Prompts& prompts) {
+    PictureLoader pictures(prompts, &state.pictures);
+    paintPage(surface, state.document, page, look, pageStyle(state), pictures);
 }
 
 } // namespace
+
+PageStyle pageStyle(const AppState& state) {
+    return PageStyle{state.settings, state.texts, state.pageBackground, state.guideFill};
+}
 
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
     if (page < 1 || page > Document::kMaxPages) return;
     const PageLook look = withOutline(guideLook(state, guideOn));
     state.surfaces.setLook(page, look);
-    paintPage(state, page, state.surfaces.page(page), look, prompts);
+    paintStatePage(state, page, state.surfaces.page(page), look, prompts);
 }
 
 void renderPageOnto(QImage& surface, AppState& state, int page, Prompts& prompts) {
     if (page < 1 || page > Document::kMaxPages) return;
-    paintPage(state, page, surface, PageLook{}, prompts);
+    paintStatePage(state, page, surface, PageLook{}, prompts);
 }
 
 PageLook guideLook(const AppState& state, bool guideOn) {
@@ -88,7 +48,7 @@ void renderPagesOnDemand(AppState& state, Prompts& prompts) {
             const PageLook look = withOutline(stale);
             state.surfaces.setLook(page, look);
             QuietPrompts quiet;
-            paintPage(state, page, surface, look, report ? prompts : quiet);
+            paintStatePage(state, page, surface, look, report ? prompts : quiet);
             drawPageFurniture(surface, page, state.settings, state.texts, true);
         });
 }

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "MainView.h"
 #include "PageActions.h"
+#include "PageRenderer.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
 #include "output/PageChoiceForm.h"
@@ -13,7 +14,6 @@
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QPainter>
 #include <vector>

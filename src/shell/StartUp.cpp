@@ -6,10 +6,10 @@
 #include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
+#include "PageRenderer.h"
 #include "document/CacheFile.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
