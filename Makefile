@@ -1,10 +1,12 @@
 # Two doors: `make run` builds and starts FOLIA ENGLISH; `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Installs for the current user; no root needed.
+PREFIX ?= $(HOME)/.local
 # Rebuilds in several checkouts share compiled objects when ccache is there.
 LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build run quillet test bench asan clean
+.PHONY: deps configure build run quillet test install uninstall package bench asan clean
 
 deps:
 	./tools/install-deps.sh
@@ -23,6 +25,15 @@ quillet: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --strip --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DPREFIX="$(PREFIX)" -P cmake/Uninstall.cmake
+
+package: build
+	cd $(BUILD) && cpack -G TGZ
 
 bench: build
 	for b in $(BUILD)/bench/*/bench_*; do \

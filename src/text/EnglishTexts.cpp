@@ -99,12 +99,15 @@ const TextSet& englishTexts() {
         .pageNumberFontSizea = "Page number font size",
         .pageNumberFontSizeb = "",
         .pageNumberProperties = "Page number properties",
+        .labelColon = ":",
         .includesPageWorda = "The page number includes ",
         .includesPageWordb = "the word \"Page\"",
         .writtenIna = "The page number is ",
         .writtenInb = "written in :",
         .arabicNumbers = "Arabic numbers (example: ",
+        .arabicExample = "2,7,9)",
         .romanNumerals = "Roman numerals (example: ",
+        .romanExample = "IV,XX,xvii,xv)",
         .upperCase = "Upper case (example: XVII)",
         .lowerCase = "Lower case (example: xvii)",
         .controlPropertiesa = "Underline control ",
@@ -187,9 +190,26 @@ const TextSet& englishTexts() {
         .replaceAll = "Replace All",
         .cancel = "Cancel",
 
+        .foliaGenericName = "Text study tool",
+        .foliaSummary = "Study a text on printed pages: underline, mark and annotate",
+        .foliaDescription =
+            "Shows a text as printed A4 pages on which you study it: tick rows and underline "
+            "them, bracket two rows, underline words in one or two colours or in bold, link them "
+            "to another page or attach a definition, and follow the text with a reading guide. "
+            "Everything you mark is kept beside the program and comes back at the next start.",
+        .foliaKeywords = "study;underline;mark;annotate;pages;reading;",
+        .editorGenericName = "Text editor",
+        .editorSummary = "Prepare a text for FOLIA ENGLISH, wrapped as its pages show it",
+        .editorDescription =
+            "A small editor whose box is exactly as wide as a FOLIA ENGLISH line, 93 characters. "
+            "It counts lines and pages, finds and replaces, reads plain text and writes the "
+            "text, wrapped exactly as on screen, as cache.txt for FOLIA ENGLISH to import.",
+        .editorKeywords = "editor;text;wrap;lines;pages;",
+
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",
+        .paletteName = "Favorite colors palette",
     };
     return texts;
 }

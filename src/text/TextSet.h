@@ -50,8 +50,9 @@ struct TextSet {
     QString textFooter1, textFooter2;
     QString pageNumberPosition, pageNumberFrame1, pageNumberFrame2, wantPageNumbera,
         wantPageNumberb, pageNumberFontSizea, pageNumberFontSizeb, pageNumberProperties;
+    QString labelColon; // after the position captions
     QString includesPageWorda, includesPageWordb, writtenIna, writtenInb, arabicNumbers,
-        romanNumerals, upperCase, lowerCase;
+        arabicExample, romanNumerals, romanExample, upperCase, lowerCase;
     QString controlPropertiesa, controlPropertiesb, roundedShapesa, roundedShapesb, squareShapesa,
         squareShapesb;
 
@@ -82,10 +83,15 @@ struct TextSet {
     QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext, replaceAll,
         cancel;
 
+    // The programs' entries in the desktop's menu and software centre
+    QString foliaGenericName, foliaSummary, foliaDescription, foliaKeywords;
+    QString editorGenericName, editorSummary, editorDescription, editorKeywords;
+
     // FOLIA: accessible names of controls
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name
     QString pageViewName;
+    QString paletteName; // the favourite-colours window's palette of swatches
 };
 
 const TextSet& englishTexts();
