@@ -22,11 +22,12 @@ QByteArray formattedBytes(QStringView text, const DisplayLineWalk& lines) {
     return out;
 }
 
-bool writeFormattedFile(const QString& path, QStringView text) {
+WriteResult writeFormattedFile(const QString& path, QStringView text) {
     return writeFileAtomically(path, formattedBytes(text));
 }
 
-bool writeFormattedFile(const QString& path, QStringView text, const DisplayLineWalk& lines) {
+WriteResult writeFormattedFile(const QString& path, QStringView text,
+                               const DisplayLineWalk& lines) {
     return writeFileAtomically(path, formattedBytes(text, lines));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/AtomicFile.h"
 #include "editor/LineLayout.h"
 
 #include <QByteArray>
@@ -17,7 +18,7 @@ using DisplayLineWalk = std::function<void(const DisplayLineVisit&)>;
 QByteArray formattedBytes(QStringView text);
 QByteArray formattedBytes(QStringView text, const DisplayLineWalk& lines);
 // Replaces the file whole (a read-only one too) through the atomic helper.
-bool writeFormattedFile(const QString& path, QStringView text);
-bool writeFormattedFile(const QString& path, QStringView text, const DisplayLineWalk& lines);
+WriteResult writeFormattedFile(const QString& path, QStringView text);
+WriteResult writeFormattedFile(const QString& path, QStringView text, const DisplayLineWalk& lines);
 
 } // namespace folia

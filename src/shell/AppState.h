@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/PageSurfaces.h"
+#include "output/PictureCache.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -29,6 +30,7 @@ struct AppState {
     Settings settings;
     Document document;
     PageSurfaces surfaces;
+    PictureCache pictures; // decoded once, drawn on every render
 
     int currentPage = 1;
     int rememberedPage = 1;
@@ -40,6 +42,10 @@ struct AppState {
     Selection selection;
     bool dragFlag = false;
     bool dialogBusy = false;
+    // The start-up sequence is still bringing back the last run's document.
+    bool startingUp = false;
+    // "Exit" has run: whatever is still under way stops without changing anything.
+    bool exited = false;
     // The colour picked in the favourite-colours window; black until one is picked.
     uint32_t selectedColour = 0;
 
