@@ -21,10 +21,10 @@ namespace {
 //   character. A row that ends at a hard break keeps its trailing blanks, as far as
 //   column 93.
 // - A word longer than a row is cut after the character that fills the row.
-// - A tab takes one column, as every character does in a FOLIA row. Unlike spaces it must fit:
-// spaces past
-//   column 93 before a tab send the tab down to start the next row; a tab that is itself
-//   the 94th column ends the row, and the blanks after it start the next one.
+// - A tab takes one column, as every character does in a FOLIA row. Unlike spaces it must
+//   fit: spaces past column 93 before a tab send the tab down to start the next row; a
+//   tab that is itself the 94th column ends the row, and the blanks after it start the
+//   next one.
 
 bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
