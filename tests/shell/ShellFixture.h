@@ -6,7 +6,7 @@
 #include "shell/CommandDispatcher.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
+#include "shell/PageInteraction.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -11,7 +11,7 @@
 #include "shell/StartUp.h"
 #include "text/MenuMnemonics.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
+#include "shell/PageInteraction.h"
 
 #include <QAction>
 #include <QApplication>

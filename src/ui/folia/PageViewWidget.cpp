@@ -2,7 +2,7 @@
 
 #include "text/TextSet.h"
 #include "view/CharacterGrid.h"
-#include "view/PageInteraction.h"
+#include "shell/PageInteraction.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
