@@ -4,12 +4,12 @@
 #include "prompts/QuietPrompts.h"
 #include "settings/Settings.h"
 #include "shell/AppState.h"
+#include "shell/PageRenderer.h"
 #include "shell/SaveImage.h"
 #include "support/BenchDocument.h"
 #include "support/IdleView.h"
 #include "support/PrivatePrintQueue.h"
 #include "text/TextSet.h"
-#include "shell/PageRenderer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,11 +10,11 @@
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
+#include "shell/PageInteraction.h"
 #include "support/BenchDocument.h"
 #include "support/IdleView.h"
 #include "text/TextSet.h"
 #include "ui/folia/MainWindow.h"
-#include "shell/PageInteraction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

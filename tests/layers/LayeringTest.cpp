@@ -2,6 +2,7 @@
 #include "LayerCheck.h"
 #include "LayerTable.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -84,6 +85,23 @@ TEST(Layers, EachProgramUsesNothingOfTheOther) {
         EXPECT_TRUE(used.contains(QStringLiteral("shell"))) << folia;
         EXPECT_FALSE(used.intersects(kQuilletOnly)) << folia;
     }
+}
+
+TEST(Layers, TestsMirrorTheSourceFolders) {
+    const LayerTable table = projectTable();
+    const QSet<QString> testsOwn = folders({"support", "install", "layers", "data"});
+    QDirIterator files(kProject.filePath(QStringLiteral("tests")),
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int mirrored = 0;
+    while (files.hasNext()) {
+        const QString path = kProject.relativeFilePath(files.next());
+        if (testsOwn.contains(path.section(QLatin1Char('/'), 1, 1))) continue;
+        const QString folder = folderOf(QStringLiteral("src") + path.mid(5));
+        EXPECT_TRUE(table.contains(folder)) << path.toStdString() << " tests no folder of src/";
+        ++mirrored;
+    }
+    EXPECT_GT(mirrored, 20);
 }
 
 TEST(Layers, FoldersOfFiles) {
