@@ -1,5 +1,6 @@
 #include "LineRecord.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace folia {
@@ -62,10 +63,9 @@ template <typename Int> void writeLittle(char* image, int offset, Int value) {
         image[offset + i] = static_cast<char>(bits & 0xFF);
 }
 
-// The length of the field image up to its last non-zero byte. Most of a record is zero
-// padding, so the tail is skipped 32 bytes at a time before the last bytes are looked at
-// one by one.
-int usedLength(const char* data, int length) {
+// The length of the field image up to its last non-zero byte, looked at from the end
+// 32 bytes at a time before the last bytes are looked at one by one.
+int usedLengthFromEnd(const char* data, int length) {
     constexpr int kStep = 4 * sizeof(uint64_t);
     while (length >= kStep) {
         uint64_t words[4];
@@ -76,6 +76,26 @@ int usedLength(const char* data, int length) {
     while (length > 0 && data[length - 1] == 0)
         --length;
     return length;
+}
+
+// What the zero tail of a field is compared with: as long as the widest field.
+constexpr int kWidestField = std::max_element(kTextPlaces.begin(), kTextPlaces.end(),
+                                              [](const FieldPlace& a, const FieldPlace& b) {
+                                                  return a.capacity < b.capacity;
+                                              })
+                                 ->capacity;
+constexpr char kZeros[kWidestField] = {};
+
+// The length of the field image up to its last non-zero byte. Nearly every field holds a
+// text followed by zeros only, so its end is found with memchr and the rest compared with
+// zeros, both done by the C library many bytes at a time; a field with bytes after its
+// terminator is looked at from its end.
+int usedLength(const char* data, int length) {
+    const auto* end = static_cast<const char*>(std::memchr(data, 0, size_t(length)));
+    if (!end) return length;
+    const int text = int(end - data);
+    if (std::memcmp(end, kZeros, size_t(length - text)) == 0) return text;
+    return usedLengthFromEnd(data, length);
 }
 
 QByteArray withoutTrailingZeros(const char* data, int length) {

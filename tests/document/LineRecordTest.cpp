@@ -106,3 +106,32 @@ TEST(LineRecord, AnyImageRoundTripsByteForByte) {
     const LineRecord r = LineRecord::fromImage(image.data());
     EXPECT_EQ(imageOf(r), image);
 }
+
+// Whatever a field holds, its image comes back up to its last non-zero byte: a text
+// followed by zeros only, bytes far behind the terminator, a field without terminator.
+TEST(LineRecord, EveryKindOfFieldTailRoundTrips) {
+    const int offset = 6808; // the alignment field, 7,682 bytes wide
+    const int width = LineRecord::capacity(TextField::Alignment);
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, char>> bytes; // place in the field, value
+        QByteArray text;
+    };
+    const std::vector<Case> cases = {
+        {"empty", {}, ""},
+        {"a text, then zeros", {{0, 'A'}, {1, 'L'}, {2, '2'}}, "AL2"},
+        {"a byte far behind the terminator", {{0, 'A'}, {width - 1, 'z'}}, "A"},
+        {"only a byte at the very end", {{width - 1, 'z'}}, ""},
+        {"a byte in the middle of the zeros", {{0, 'x'}, {width / 2, 'y'}}, "x"},
+    };
+    for (const Case& c : cases) {
+        std::vector<char> image(LineRecord::kImageSize);
+        for (const auto& [place, value] : c.bytes)
+            image[size_t(offset + place)] = value;
+        const LineRecord r = LineRecord::fromImage(image.data());
+        EXPECT_EQ(r.text(TextField::Alignment), c.text) << c.what;
+        EXPECT_EQ(imageOf(r), image) << c.what;
+    }
+    std::vector<char> full(LineRecord::kImageSize, 'q'); // no terminator anywhere
+    EXPECT_EQ(imageOf(LineRecord::fromImage(full.data())), full);
+}
