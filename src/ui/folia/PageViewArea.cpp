@@ -2,8 +2,8 @@
 
 #include "PageViewWidget.h"
 #include "shell/MainWindowGeometry.h"
+#include "shell/PageInteraction.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
 
 #include <QScrollBar>
 #include <QSignalBlocker>

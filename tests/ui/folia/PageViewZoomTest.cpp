@@ -1,8 +1,8 @@
 #include "folia/PageViewArea.h"
 #include "folia/PageViewWidget.h"
-#include "view/InteractionFakes.h"
+#include "shell/InteractionFakes.h"
+#include "shell/PageInteraction.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageInteraction.h"
 
 #include <QApplication>
 #include <QScrollBar>

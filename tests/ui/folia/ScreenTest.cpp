@@ -3,11 +3,11 @@
 #include "folia/PageViewArea.h"
 #include "folia/PageViewWidget.h"
 #include "shell/AppState.h"
+#include "shell/PageInteraction.h"
 #include "shell/SaveImage.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageInteraction.h"
 
 #include <QFile>
 #include <QMenuBar>

@@ -2,7 +2,7 @@
 
 #include "KeyboardCaret.h"
 #include "ReadingGuide.h"
-#include "WheelNotches.h"
+#include "view/WheelNotches.h"
 
 #include <QString>
 
