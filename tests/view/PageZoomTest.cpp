@@ -1,6 +1,5 @@
 #include "view/PageZoom.h"
 
-#include <Qt>
 #include <gtest/gtest.h>
 
 namespace folia {
@@ -39,15 +38,6 @@ TEST(PageZoomTest, StepsStopAtHalfAndDoubleSize) {
     EXPECT_DOUBLE_EQ(scale, 0.5);
     zoom.actualSize();
     EXPECT_DOUBLE_EQ(zoom.scaleFor(300), 1.0);
-}
-
-TEST(PageZoomTest, ControlWithPlusMinusAndZeroAreTheZoomKeys) {
-    EXPECT_EQ(zoomKeyOf(Qt::Key_Plus, true), ZoomKey::In);
-    EXPECT_EQ(zoomKeyOf(Qt::Key_Equal, true), ZoomKey::In);
-    EXPECT_EQ(zoomKeyOf(Qt::Key_Minus, true), ZoomKey::Out);
-    EXPECT_EQ(zoomKeyOf(Qt::Key_0, true), ZoomKey::ActualSize);
-    EXPECT_EQ(zoomKeyOf(Qt::Key_Plus, false), ZoomKey::None);
-    EXPECT_EQ(zoomKeyOf(Qt::Key_Left, true), ZoomKey::None) << "the caret's key";
 }
 
 TEST(PageZoomTest, TheFullSizeAreaShowsTheFullViewWithoutScrollBars) {
@@ -114,14 +104,6 @@ TEST(PageZoomTest, TheScrollRangeReachesTheKeysLowestOffsetOrThePagesBottomEdge)
     EXPECT_EQ(verticalScrollRange(0, 300).maximum, 822) << "the bottom edge comes into view";
     EXPECT_EQ(verticalScrollRange(39, 955).minimum, -39) << "Page Up past the top";
     EXPECT_EQ(verticalScrollRange(-600, 955).maximum, 600) << "Page Down past End";
-}
-
-TEST(PageZoomTest, PagesAreDrawnAtTheScreensRatioAndFinerWhenZoomedIn) {
-    EXPECT_DOUBLE_EQ(drawingRatio(1, 1), 1);
-    EXPECT_DOUBLE_EQ(drawingRatio(1, 0.5), 1);
-    EXPECT_DOUBLE_EQ(drawingRatio(2, 1), 2);
-    EXPECT_DOUBLE_EQ(drawingRatio(1.25, 1.5), 1.875);
-    EXPECT_DOUBLE_EQ(drawingRatio(2, 2), 3) << "memory bound";
 }
 
 } // namespace

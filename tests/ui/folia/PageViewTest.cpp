@@ -341,16 +341,6 @@ protected:
     PageViewArea area{interaction, nullptr};
 };
 
-TEST_F(PageViewZoomTest, AtFullSizeThePageControlIsAsBefore) {
-    EXPECT_EQ(area.size(), QSize(804, 985));
-    EXPECT_EQ(page().geometry(), QRect(5, 5, 794, 955));
-    EXPECT_FALSE(area.verticalBar().isVisible());
-    EXPECT_FALSE(area.horizontalBar().isVisible());
-    EXPECT_DOUBLE_EQ(scale(), 1.0);
-    EXPECT_EQ(page().placement().toView(QPointF(236.5, 180.5)), QPoint(236, 180));
-    EXPECT_EQ(state.surfaces.view().size(), QSize(794, 955));
-}
-
 TEST_F(PageViewZoomTest, ADragSelectsTheSameColumnsAtEveryZoom) {
     for (double wanted : {0.5, 1.0, 1.5, 2.0}) {
         zoomTo(wanted);
