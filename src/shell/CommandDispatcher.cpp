@@ -214,8 +214,10 @@ void CommandDispatcher::update() {
 
 void CommandDispatcher::undo() {
     if (m_state.interactionState != InteractionState::Idle) return;
-    // The file must hold the state before the last change.
+    // The file must hold the state before the last change; after a failed snapshot it holds
+    // an older one, and going back to it would lose more than the last change.
     waitForSnapshot(m_state, m_view, m_prompts);
+    if (m_state.snapshotFailed) return;
     rememberPage(m_state, m_view);
     loadAndRerender(m_state, m_view);
     showView(m_state, m_view);
