@@ -1,6 +1,8 @@
 # Two doors: `make run` builds and starts FOLIA ENGLISH; `make test` builds and runs every test.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Installs for the current user; no root needed.
+PREFIX ?= $(HOME)/.local
 # Rebuilds in several checkouts share compiled objects when ccache is there.
 LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
@@ -8,7 +10,7 @@ LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LA
 FUZZ_SECONDS ?= 60
 FUZZ_AT_ONCE ?= 2
 
-.PHONY: deps configure build run quillet test bench asan fuzz clean
+.PHONY: deps configure build run quillet test install uninstall package bench asan fuzz clean
 
 deps:
 	./tools/install-deps.sh
@@ -27,6 +29,15 @@ quillet: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --strip --prefix "$(PREFIX)"
+
+uninstall:
+	cmake -DPREFIX="$(PREFIX)" -P cmake/Uninstall.cmake
+
+package: build
+	cd $(BUILD) && cpack -G TGZ
 
 bench: build
 	for b in $(BUILD)/bench/*/bench_*; do \

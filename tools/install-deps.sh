@@ -8,6 +8,7 @@ packages=(
     libgif-dev fonts-liberation2
     libgtest-dev libbenchmark-dev
     xvfb xauth
+    desktop-file-utils appstream
     clang libclang-rt-14-dev llvm-14
 )
 

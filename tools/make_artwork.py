@@ -290,18 +290,31 @@ MENU = [
 # ---------------------------------------------------------------- program icon (256 x 256)
 
 
-def program_icon():
-    size = 256
+ICON_SIZE = 256
+# The sizes of the desktop's icon theme; each is scaled down from the drawn 256 px icon.
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+# The icon names under which the desktop finds the two programs' icons.
+ICON_NAMES = (("icon200.png", "org.example.folia.Folia"),
+              ("quillet/icon200.png", "org.example.folia.Quillet"))
+
+
+def icon_tile(top, bottom):
+    """A pen holding the rounded tile, with a soft vertical gradient, that both icons share."""
+    size = ICON_SIZE
     p = Pen(size, size, 4)
-    # Background: a rounded tile with a soft vertical gradient.
     grad = Pen(size, size, 4)
     for y in range(size):
-        grad.rect(0, y, size, y + 1, fill=mix((70, 118, 196), (30, 62, 128), y / size))
+        grad.rect(0, y, size, y + 1, fill=mix(top, bottom, y / size))
     mask = Pen(size, size, 4)
     mask.rect(8, 8, 248, 248, fill=WHITE, radius=52)
     tile = Image.new("RGBA", grad.img.size, CLEAR)
     tile.paste(grad.img, (0, 0), mask.img.split()[3])
     p.img.alpha_composite(tile)
+    return p
+
+
+def program_icon():
+    p = icon_tile((70, 118, 196), (30, 62, 128))
 
     # Page stack below the open pages.
     def page(side, dy, fill):
@@ -339,6 +352,35 @@ def program_icon():
     # Ribbon bookmark hanging from the top of the right page.
     p.poly([(196, 64), (210, 66), (210, 112), (203, 104), (196, 112)], fill=(214, 40, 40))
     return p.image()
+
+
+def editor_icon():
+    """Quillet: a sheet of text rows with a pen writing the last one."""
+    p = icon_tile((40, 170, 150), (14, 100, 96))
+    shadow = [(62, 46), (206, 46), (206, 222), (62, 222)]
+    p.poly(shift(shadow, 5, 6), fill=(10, 70, 66))
+    p.poly([(58, 40), (202, 40), (202, 216), (58, 216)], fill=(253, 251, 245))
+    for i, y in enumerate(range(64, 177, 16)):
+        p.rect(76, y, 184 - (30 if i % 3 == 2 else 0), y + 6, fill=(150, 158, 172), radius=3)
+    p.rect(76, 192, 126, 198, fill=(36, 44, 60), radius=3)
+    # The pen, lying at 45 degrees with its nib at the end of the last row.
+    nib = (130, 195)
+    def place(pts):
+        return shift(rotate(pts, 135, 0, 0), nib[0], nib[1])
+
+    p.poly(place([(-30, -11), (-140, -11), (-150, 0), (-140, 11), (-30, 11)]), fill=(214, 40, 40))
+    p.poly(place([(-30, -11), (-30, 11), (0, 0)]), fill=(236, 208, 160))
+    p.poly(place([(-10, -4), (-10, 4), (0, 0)]), fill=(36, 44, 60))
+    p.poly(place([(-140, -11), (-160, -11), (-164, 0), (-160, 11), (-140, 11)]),
+           fill=(150, 28, 28))
+    return p.image()
+
+
+def save_theme_icons(img, name):
+    """The icon at every size of the desktop's icon theme, laid out as it is installed."""
+    for size in THEME_SIZES:
+        scaled = img if size == ICON_SIZE else img.resize((size, size), Image.LANCZOS)
+        save(scaled, "hicolor", "%dx%d" % (size, size), "apps", name + ".png")
 
 
 # ---------------------------------------------------------------- busy animation (536 x 224)
@@ -1008,7 +1050,10 @@ def main():
     for k in range(12):
         save(busy_frame(k).convert("RGBA"), "busy", "%d.png" % (801 + k))
 
-    save(program_icon(), "icon200.png")
+    icons = {"icon200.png": program_icon(), "quillet/icon200.png": editor_icon()}
+    for resource, name in ICON_NAMES:
+        save(icons[resource], resource)
+        save_theme_icons(icons[resource], name)
 
     symbols = []
     for number, _, draw in SYMBOLS:
@@ -1016,7 +1061,7 @@ def main():
         save(img, "symbols", "%d.png" % number)
         symbols.append(("%02d" % number, img))
 
-    write_cmake_list(["icon200.png"] + ["menu/%d.png" % n for n, _ in MENU] +
+    write_cmake_list(["icon200.png", "quillet/icon200.png"] + ["menu/%d.png" % n for n, _ in MENU] +
                      ["busy/%d.png" % (801 + k) for k in range(12)] +
                      ["symbols/%d.png" % n for n, _, _ in SYMBOLS])
 

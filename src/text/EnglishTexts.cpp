@@ -187,6 +187,22 @@ const TextSet& englishTexts() {
         .replaceAll = "Replace All",
         .cancel = "Cancel",
 
+        .foliaGenericName = "Text study tool",
+        .foliaSummary = "Study a text on printed pages: underline, mark and annotate",
+        .foliaDescription =
+            "Shows a text as printed A4 pages on which you study it: tick rows and underline "
+            "them, bracket two rows, underline words in one or two colours or in bold, link them "
+            "to another page or attach a definition, and follow the text with a reading guide. "
+            "Everything you mark is kept beside the program and comes back at the next start.",
+        .foliaKeywords = "study;underline;mark;annotate;pages;reading;",
+        .editorGenericName = "Text editor",
+        .editorSummary = "Prepare a text for FOLIA ENGLISH, wrapped as its pages show it",
+        .editorDescription =
+            "A small editor whose box is exactly as wide as a FOLIA ENGLISH line, 93 characters. "
+            "It counts lines and pages, finds and replaces, reads plain text and writes the "
+            "text, wrapped exactly as on screen, as cache.txt for FOLIA ENGLISH to import.",
+        .editorKeywords = "editor;text;wrap;lines;pages;",
+
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",

@@ -187,6 +187,24 @@ const TextSet& spanishTexts() {
         .replaceAll = "Reemplazar todo",
         .cancel = "Cancelar",
 
+        .foliaGenericName = "Herramienta de estudio de textos",
+        .foliaSummary = "Estudia un texto en páginas impresas: subraya, marca y anota",
+        .foliaDescription =
+            "Muestra un texto como páginas A4 impresas sobre las que lo estudias: marca filas y "
+            "subráyalas, une dos filas con un corchete, subraya palabras en uno o dos colores o "
+            "en negrita, enlázalas con otra página o añádeles una definición, y sigue el texto "
+            "con una guía de lectura. Todo lo que marcas se guarda junto al programa y vuelve en "
+            "el siguiente inicio.",
+        .foliaKeywords = "estudiar;subrayar;marcar;anotar;páginas;lectura;",
+        .editorGenericName = "Editor de texto",
+        .editorSummary = "Prepara un texto para FOLIA, ajustado como lo muestran sus páginas",
+        .editorDescription =
+            "Un pequeño editor cuya caja tiene exactamente el ancho de una línea de FOLIA, 93 "
+            "caracteres. Cuenta líneas y páginas, busca y reemplaza, lee texto plano y graba el "
+            "texto, ajustado tal como se ve en pantalla, como cache.txt para que FOLIA lo "
+            "importe.",
+        .editorKeywords = "editor;texto;ajustar;líneas;páginas;",
+
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",

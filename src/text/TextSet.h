@@ -82,6 +82,10 @@ struct TextSet {
     QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext, replaceAll,
         cancel;
 
+    // The programs' entries in the desktop's menu and software centre
+    QString foliaGenericName, foliaSummary, foliaDescription, foliaKeywords;
+    QString editorGenericName, editorSummary, editorDescription, editorKeywords;
+
     // FOLIA: accessible names of controls
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name

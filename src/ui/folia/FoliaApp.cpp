@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "common/QtPrompts.h"
+#include "common/TerminationSignal.h"
 #include "settings/SettingsFile.h"
 #include "shell/AppState.h"
 #include "shell/StartUp.h"
@@ -36,6 +37,10 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            app.primaryScreen()->availableGeometry()));
     window.show();
+    // Ending the session closes the window, which runs Exit, so nothing is lost.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, &app,
+                     &QApplication::closeAllWindows);
     window.initialise();
     return app.exec();
 }

@@ -29,8 +29,8 @@ QuilletWindow::QuilletWindow(const TextSet& texts, Prompts* prompts)
       m_pagesPart(new QLabel), m_commands(*this, m_prompts, texts),
       m_findReplace(*this, m_prompts, texts) {
     setWindowTitle(texts.editorTitle);
-    if (QFile::exists(QStringLiteral(":/icon200.png")))
-        setWindowIcon(QIcon(QStringLiteral(":/icon200.png")));
+    if (QFile::exists(QStringLiteral(":/quillet/icon200.png")))
+        setWindowIcon(QIcon(QStringLiteral(":/quillet/icon200.png")));
     setFixedSize(kWindowWidth, kWindowHeight);
     move(70, 58);
 
