@@ -1,14 +1,12 @@
-// Importing a 13,000-line text: 200 full pages, each drawn as it fills (page render and
-// screen furniture), as the "New" command does it. Measured with the page surfaces made
-// afresh (the first import of a run), reusing those of a previous document, and without
-// drawing the pages.
+// Importing a 13,000-line text: 200 full pages, as the "New" command does it (the pages
+// are drawn when they are shown), into a fresh program state and over a previous
+// document.
 #include "document/TextImport.h"
-#include "output/PageFurniture.h"
 #include "shell/AppState.h"
 #include "shell/Ports.h"
 #include "shell/QuietPrompts.h"
+#include "support/IdleView.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -16,20 +14,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace folia;
+using folia::bench::IdleView;
 
 namespace {
-
-class IdleView : public MainView {
-public:
-    void setCaption(const QString&) override {}
-    void setCommandEnabled(int, bool) override {}
-    void setCommandChecked(int, bool) override {}
-    void rebuildMenu() override {}
-    void showView(const QImage&) override {}
-    void startBusyAnimation() override {}
-    void stopBusyAnimation() override {}
-    void focusPage() override {}
-};
 
 void ensureGuiApplication() {
     static int argc = 1;
@@ -58,51 +45,30 @@ const QString& textPath() {
     return path;
 }
 
-void importInto(AppState& app, IdleView& view, QuietPrompts& prompts) {
-    importText(app, view, prompts, textPath(), [&](int page) {
-        renderPage(app, page, false, prompts);
-        drawPageFurniture(app.surfaces.page(page), page, app.settings, app.texts, true);
-    });
-}
-
-void importFreshSurfaces(benchmark::State& state) {
+void importFresh(benchmark::State& state) {
     ensureGuiApplication();
     IdleView view;
     QuietPrompts prompts;
     for (auto _ : state) {
         AppState app(englishTexts());
-        importInto(app, view, prompts);
+        importText(app, view, prompts, textPath());
         benchmark::DoNotOptimize(app.document.pageCount);
     }
 }
 
-void importReusingSurfaces(benchmark::State& state) {
+void importOverPreviousDocument(benchmark::State& state) {
     ensureGuiApplication();
     IdleView view;
     QuietPrompts prompts;
     AppState app(englishTexts());
-    importInto(app, view, prompts);
+    importText(app, view, prompts, textPath());
     for (auto _ : state) {
-        importInto(app, view, prompts);
-        benchmark::DoNotOptimize(app.document.pageCount);
-    }
-}
-
-// The import alone, pages left undrawn: what the rows and surfaces cost by themselves.
-void importWithoutDrawing(benchmark::State& state) {
-    ensureGuiApplication();
-    IdleView view;
-    QuietPrompts prompts;
-    AppState app(englishTexts());
-    importText(app, view, prompts, textPath(), [](int) {});
-    for (auto _ : state) {
-        importText(app, view, prompts, textPath(), [](int) {});
+        importText(app, view, prompts, textPath());
         benchmark::DoNotOptimize(app.document.pageCount);
     }
 }
 
 } // namespace
 
-BENCHMARK(importWithoutDrawing)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(importFreshSurfaces)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(importReusingSurfaces)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(importFresh)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(importOverPreviousDocument)->Unit(benchmark::kMillisecond)->Iterations(3);

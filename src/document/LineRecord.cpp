@@ -62,10 +62,25 @@ template <typename Int> void writeLittle(char* image, int offset, Int value) {
         image[offset + i] = static_cast<char>(bits & 0xFF);
 }
 
-QByteArray withoutTrailingZeros(const char* data, int length) {
+// The length of the field image up to its last non-zero byte. Most of a record is zero
+// padding, so the tail is skipped 32 bytes at a time before the last bytes are looked at
+// one by one.
+int usedLength(const char* data, int length) {
+    constexpr int kStep = 4 * sizeof(uint64_t);
+    while (length >= kStep) {
+        uint64_t words[4];
+        std::memcpy(words, data + length - kStep, kStep);
+        if ((words[0] | words[1] | words[2] | words[3]) != 0) break;
+        length -= kStep;
+    }
     while (length > 0 && data[length - 1] == 0)
         --length;
-    return QByteArray(data, length);
+    return length;
+}
+
+QByteArray withoutTrailingZeros(const char* data, int length) {
+    const int used = usedLength(data, length);
+    return used == 0 ? QByteArray() : QByteArray(data, used);
 }
 
 const FieldPlace& placeOf(TextField field) {

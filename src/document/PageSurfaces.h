@@ -1,35 +1,77 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <array>
+#include <functional>
+#include <list>
 
 namespace folia {
 
-// One 794 x 1122 white page surface per page, made when a page is first filled or
-// first met in a load, and the 794 x 955 view surface that shows the current page.
+// How a page surface was drawn, so that a dropped surface can be drawn again alike: with
+// or without the reading-guide bar, its row, and its outline (invalid: a fresh colour at
+// the next drawing).
+struct PageLook {
+    bool guideOn = false;
+    int guideRow = 0;
+    QColor guideOutline;
+};
+
+// The 794 x 1122 page surfaces and the 794 x 955 view surface that shows the current
+// page. A page surface is a view of the page's records, drawn when it is needed; only the
+// few surfaces used last are held, and one dropped or marked stale is drawn again, with
+// its look, the next time it is asked for. So a long document costs the memory and time
+// of the pages the reader looks at, not of all of them.
 class PageSurfaces {
 public:
     static constexpr int kPageWidth = 794;
     static constexpr int kPageHeight = 1122;
     static constexpr int kViewWidth = 794;
     static constexpr int kViewHeight = 955;
+    // The current page, the pages either side and a few more just seen.
+    static constexpr int kHeldPages = 8;
+
+    // Draws a page from its records onto a white surface with that look; `report` says
+    // whether problems such as a missing picture are told to the user.
+    using Renderer =
+        std::function<void(int page, QImage& surface, const PageLook& look, bool report)>;
 
     PageSurfaces();
 
-    // The surface of page 1..200, created white when missing.
+    // Without a renderer, a page that is not held comes back white.
+    void setRenderer(Renderer renderer) { m_renderer = std::move(renderer); }
+
+    // The surface of page 1..200 as last drawn; drawn now when it is not held.
     QImage& page(int page);
-    bool hasPage(int page) const;
-    // A new white surface for the page (replacing any earlier one).
+    // A white surface for the page (replacing what it held), to be drawn by the caller,
+    // who records how with setLook.
     QImage& renew(int page);
-    // Drops every surface but page 1's, which is cleared to white.
-    void reset();
+    void setLook(int page, const PageLook& look) { m_looks[page] = look; }
+    const PageLook& look(int page) const { return m_looks[page]; }
+
+    // Every page is drawn again when next asked for, with `look`; `report` as for the
+    // renderer. The memory of the held surfaces is kept for reuse.
+    void markAllStale(const PageLook& look, bool report);
+    bool isHeld(int page) const;
+    int heldCount() const;
 
     QImage& view() { return m_view; }
 
     static QImage whitePage();
 
 private:
-    std::array<QImage, 201> m_pages; // index 0 unused
+    struct Held {
+        int page = 0; // 0: stale, its memory free for another page
+        QImage surface;
+    };
+    std::list<Held>::iterator find(int page);
+    // The held entry for the page, first in line, its surface white.
+    Held& take(int page);
+
+    std::list<Held> m_held; // most recently used first
+    std::array<PageLook, 201> m_looks;
+    std::array<bool, 201> m_report{};
+    Renderer m_renderer;
     QImage m_view;
 };
 

@@ -61,12 +61,15 @@ private:
 // Fills the document row by row, page after page.
 class Importer {
 public:
-    Importer(AppState& state, MainView& view, Prompts& prompts, const PageFilled& pageFilled)
-        : m_state(state), m_view(view), m_pictures(prompts), m_pageFilled(pageFilled) {}
+    Importer(AppState& state, MainView& view, Prompts& prompts)
+        : m_state(state), m_view(view), m_pictures(prompts) {}
 
     void start() {
         m_state.documentPresent = true;
         m_state.document.clear();
+        // The import has told about the pictures it could not load; drawing the pages
+        // later stays quiet about them.
+        m_state.surfaces.markAllStale(PageLook{}, false);
         m_state.surfaces.view().fill(Qt::white);
         beginPage(1);
     }
@@ -74,7 +77,6 @@ public:
     // Places the next line; false once the document is full and the line was dropped.
     bool add(const QByteArray& line) {
         if (++m_row > Document::kRowsPerPage) {
-            m_pageFilled(m_page);
             if (m_page == Document::kMaxPages) return false;
             beginPage(m_page + 1);
             m_row = 1;
@@ -87,25 +89,13 @@ public:
         return true;
     }
 
-    void finish(bool full) {
-        if (!full) m_pageFilled(m_page);
-        // Surfaces of an earlier, longer document go.
-        PageSurfaces& surfaces = m_state.surfaces;
-        for (int page = m_page + 1; page <= Document::kMaxPages; ++page)
-            if (surfaces.hasPage(page)) surfaces.page(page) = QImage();
+    void finish() {
         m_state.currentPage = 1;
         m_view.setCaption(pageCaption(m_state.texts, 1, m_state.document.pageCount));
     }
 
 private:
-    // A page starts on a white surface. Surfaces left by the previous document are
-    // cleared and reused: making 200 fresh ones costs far more than clearing them.
     void beginPage(int page) {
-        PageSurfaces& surfaces = m_state.surfaces;
-        if (surfaces.hasPage(page))
-            surfaces.page(page).fill(Qt::white);
-        else
-            surfaces.renew(page);
         m_page = page;
         m_state.currentPage = page;
         m_state.document.pageCount = page;
@@ -143,7 +133,6 @@ private:
     AppState& m_state;
     MainView& m_view;
     PictureLoader m_pictures;
-    const PageFilled& m_pageFilled;
     int m_page = 1;
     int m_row = 0;
     int32_t m_lineCounter = 0;
@@ -160,15 +149,14 @@ std::optional<QByteArray> picturePath(const QByteArray& line) {
     return line.mid(comma + 1).chopped(1);
 }
 
-bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path,
-                const PageFilled& pageFilled) {
+bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
 
     view.startBusyAnimation();
     EventPump pump;
     LineReader reader(file, pump);
-    Importer importer(state, view, prompts, pageFilled);
+    Importer importer(state, view, prompts);
     importer.start();
     // Even an empty file gives one (empty) line.
     bool full = !importer.add(reader.next(kStoredLineLength));
@@ -176,7 +164,7 @@ bool importText(AppState& state, MainView& view, Prompts& prompts, const QString
         full = !importer.add(reader.next(kStoredLineLength));
         pump.pump();
     }
-    importer.finish(full);
+    importer.finish();
     view.stopBusyAnimation();
     view.focusPage();
     return true;

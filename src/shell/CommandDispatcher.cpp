@@ -7,12 +7,9 @@
 #include "PageActions.h"
 #include "PagePrompt.h"
 #include "Ports.h"
-#include "QuietPrompts.h"
 #include "common/Cp1252.h"
-#include "common/EventPump.h"
 #include "common/LenientNumber.h"
 #include "document/TextImport.h"
-#include "output/PageFurniture.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
 #include "view/PageInteraction.h"
@@ -108,16 +105,8 @@ void CommandDispatcher::snapshot() {
 }
 
 void CommandDispatcher::redrawAllPagesThenCurrent() {
-    const int shown = m_state.currentPage;
-    m_view.startBusyAnimation();
-    EventPump pump;
-    for (int page = 1; page <= m_state.document.pageCount; ++page) {
-        m_state.currentPage = page;
-        redrawAndShow(m_state, m_view, m_prompts);
-        pump.pump();
-    }
-    m_view.stopBusyAnimation();
-    m_state.currentPage = shown;
+    // The other pages are drawn in the colours and settings of the moment they are shown.
+    m_state.surfaces.markAllStale(guideLook(m_state, m_state.settings.position.guideOn != 0), true);
     redrawAndShow(m_state, m_view, m_prompts);
 }
 
@@ -137,21 +126,11 @@ void CommandDispatcher::newDocument() {
         // A new document starts with the page view at rest, whatever mode it was in.
         m_interaction.resetState();
         m_state.tickFlags.fill(false);
-        m_state.surfaces.renew(m_state.currentPage);
-        m_state.surfaces.view().fill(Qt::white);
         m_state.viewOffset = 0;
         const int32_t serial = m_state.document.markSerial; // serials go on across documents
-        // The import reports each picture it cannot load; drawing its pages stays quiet.
-        QuietPrompts quiet;
-        importText(m_state, m_view, m_prompts, *path, [this, &quiet](int page) {
-            renderPage(m_state, page, false, quiet);
-            drawPageFurniture(m_state.surfaces.page(page), page, m_state.settings, m_state.texts,
-                              true);
-        });
+        importText(m_state, m_view, m_prompts, *path);
         m_state.document.markSerial = serial;
         m_view.focusPage();
-        drawPageFurniture(m_state.surfaces.page(m_state.currentPage), m_state.currentPage,
-                          m_state.settings, m_state.texts, true);
         showView(m_state, m_view);
         snapshot();
         applyDocumentMenu(m_view);
@@ -200,7 +179,7 @@ void CommandDispatcher::update() {
 void CommandDispatcher::undo() {
     if (m_state.interactionState != InteractionState::Idle) return;
     rememberPage(m_state, m_view);
-    loadAndRerender(m_state, m_view, m_prompts);
+    loadAndRerender(m_state, m_view);
     showView(m_state, m_view);
 }
 

@@ -6,7 +6,6 @@
 #include "Ports.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
-#include "output/PageFurniture.h"
 #include "view/PageRenderer.h"
 
 namespace folia {
@@ -35,18 +34,12 @@ void rememberPage(AppState& state, MainView& view) {
     view.setCommandEnabled(command::Undo, false);
 }
 
-bool loadAndRerender(AppState& state, MainView& view, Prompts& prompts) {
+bool loadAndRerender(AppState& state, MainView& view) {
     const bool loaded = whileBusy(view, [&](EventPump& pump) {
         if (!loadCache(state.document, cachePath(), &pump)) return false;
         state.documentPresent = true;
-        state.surfaces.reset();
-        for (int page = 1; page <= state.document.pageCount; ++page) {
-            state.currentPage = page;
-            QImage& surface = state.surfaces.renew(page);
-            renderPage(state, page, false, prompts);
-            drawPageFurniture(surface, page, state.settings, state.texts, true);
-            pump.pump();
-        }
+        // Each page is drawn when it is first shown.
+        state.surfaces.markAllStale(guideLook(state, false), true);
         return true;
     });
     if (loaded) {

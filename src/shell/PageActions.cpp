@@ -9,7 +9,7 @@ namespace folia {
 
 void redrawPage(AppState& state, Prompts& prompts, bool screenMode) {
     const int page = state.currentPage;
-    state.surfaces.page(page).fill(Qt::white);
+    state.surfaces.renew(page);
     renderPage(state, page, state.settings.position.guideOn != 0, prompts);
     drawPageFurniture(state.surfaces.page(page), page, state.settings, state.texts, screenMode);
 }

@@ -53,7 +53,7 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     prompts.tell(state.texts.readingCache, state.texts.programmerTitle, MessageIcon::None, true);
     state.currentPage = 1;
     state.rememberedPage = 1;
-    if (loadAndRerender(state, view, prompts)) showStoredPosition(state, view, prompts);
+    if (loadAndRerender(state, view)) showStoredPosition(state, view, prompts);
     // A file that cannot be loaded leaves the window in its empty state.
 }
 

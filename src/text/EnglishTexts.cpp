@@ -99,12 +99,15 @@ const TextSet& englishTexts() {
         .pageNumberFontSizea = "Page number font size",
         .pageNumberFontSizeb = "",
         .pageNumberProperties = "Page number properties",
+        .labelColon = ":",
         .includesPageWorda = "The page number includes ",
         .includesPageWordb = "the word \"Page\"",
         .writtenIna = "The page number is ",
         .writtenInb = "written in :",
         .arabicNumbers = "Arabic numbers (example: ",
+        .arabicExample = "2,7,9)",
         .romanNumerals = "Roman numerals (example: ",
+        .romanExample = "IV,XX,xvii,xv)",
         .upperCase = "Upper case (example: XVII)",
         .lowerCase = "Lower case (example: xvii)",
         .controlPropertiesa = "Underline control ",
@@ -206,6 +209,7 @@ const TextSet& englishTexts() {
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",
+        .paletteName = "Favorite colors palette",
     };
     return texts;
 }

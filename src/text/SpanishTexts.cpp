@@ -99,12 +99,15 @@ const TextSet& spanishTexts() {
         .pageNumberFontSizea = "Tamaño de la fuente número de ",
         .pageNumberFontSizeb = "página",
         .pageNumberProperties = "Propiedades número página",
+        .labelColon = ":",
         .includesPageWorda = "El número de página incluye ",
         .includesPageWordb = "la palabra \"Página \"",
         .writtenIna = "El número de página esta ",
         .writtenInb = "escrito en :",
         .arabicNumbers = "Números Arábigos (ej: ",
+        .arabicExample = "2,7,9)",
         .romanNumerals = "Números Romanos (ej: ",
+        .romanExample = "IV,XX,xvii,xv)",
         .upperCase = "Mayúsculas (ej: XVII)",
         .lowerCase = "Minúsculas (ej: xvii)",
         .controlPropertiesa = "Propiedades control ",
@@ -208,6 +211,7 @@ const TextSet& spanishTexts() {
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
+        .paletteName = "Paleta de colores favoritos",
     };
     return texts;
 }

@@ -50,8 +50,9 @@ struct TextSet {
     QString textFooter1, textFooter2;
     QString pageNumberPosition, pageNumberFrame1, pageNumberFrame2, wantPageNumbera,
         wantPageNumberb, pageNumberFontSizea, pageNumberFontSizeb, pageNumberProperties;
+    QString labelColon; // after the position captions
     QString includesPageWorda, includesPageWordb, writtenIna, writtenInb, arabicNumbers,
-        romanNumerals, upperCase, lowerCase;
+        arabicExample, romanNumerals, romanExample, upperCase, lowerCase;
     QString controlPropertiesa, controlPropertiesb, roundedShapesa, roundedShapesb, squareShapesa,
         squareShapesb;
 
@@ -90,6 +91,7 @@ struct TextSet {
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name
     QString pageViewName;
+    QString paletteName; // the favourite-colours window's palette of swatches
 };
 
 const TextSet& englishTexts();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ColourWord.h"
+
 #include <QByteArray>
 #include <QColor>
 
@@ -19,10 +21,5 @@ void drawGridText(QPainter& painter, int column, int row, const QByteArray& text
 // The same on an opaque background: every written cell is filled first.
 void drawGridText(QPainter& painter, int column, int row, const QByteArray& text,
                   GridFontStyle style, const QColor& foreground, const QColor& background);
-
-// A 0x00BBGGRR colour word as a colour.
-inline QColor colourOf(uint32_t word) {
-    return QColor(int(word & 0xFF), int((word >> 8) & 0xFF), int((word >> 16) & 0xFF));
-}
 
 } // namespace folia

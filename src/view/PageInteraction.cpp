@@ -42,7 +42,14 @@ int columnUnder(int x) {
 } // namespace
 
 PageInteraction::PageInteraction(AppState& state, MainView& view, Prompts& prompts)
-    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state) {}
+    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state) {
+    // The page view draws each page when it comes to be shown.
+    renderPagesOnDemand(m_state, m_prompts);
+}
+
+PageInteraction::~PageInteraction() {
+    m_state.surfaces.setRenderer({});
+}
 
 const TextSet& PageInteraction::texts() const {
     return m_state.texts;

@@ -15,7 +15,12 @@ class Prompts;
 // page control (794 x 955); the page lies at the view offset within it.
 class PageInteraction {
 public:
+    // Pages that are not held are drawn on demand from then on, their problems told
+    // through `prompts`.
     PageInteraction(AppState& state, MainView& view, Prompts& prompts);
+    ~PageInteraction();
+    PageInteraction(const PageInteraction&) = delete;
+    PageInteraction& operator=(const PageInteraction&) = delete;
 
     // Qt::Key values; false for a key the page view has no use for.
     bool keyPressed(int qtKey);

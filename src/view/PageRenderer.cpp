@@ -12,6 +12,7 @@
 #include "output/PictureLoader.h"
 #include "shell/AppState.h"
 #include "shell/Ports.h"
+#include "shell/QuietPrompts.h"
 #include "text/TextSet.h"
 
 #include <QPainter>
@@ -19,7 +20,7 @@
 namespace folia {
 namespace {
 
-PageContext contextFor(const AppState& state, int page, bool guideOn) {
+PageContext contextFor(const AppState& state, int page, int guideRow) {
     const ColourSettings& colours = state.settings.colours;
     return PageContext{
         .document = state.document,
@@ -29,16 +30,12 @@ PageContext contextFor(const AppState& state, int page, bool guideOn) {
         .linkColour = colourOf(uint32_t(colours.link)),
         .pageBackground = colourOf(state.pageBackground),
         .guideFill = colourOf(state.guideFill),
-        .guideRow = guideOn ? state.settings.position.guideRow : 0,
+        .guideRow = guideRow,
     };
 }
 
-} // namespace
-
-void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
-    if (page < 1 || page > Document::kMaxPages) return;
-    QImage& surface = state.surfaces.page(page);
-    const PageContext context = contextFor(state, page, guideOn);
+void paintPage(AppState& state, int page, QImage& surface, const PageLook& look, Prompts& prompts) {
+    const PageContext context = contextFor(state, page, look.guideOn ? look.guideRow : 0);
     {
         QPainter painter(&surface);
         PictureLoader loader(prompts);
@@ -50,13 +47,44 @@ void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
             drawLineText(painter, record, row);
             drawInlineSymbols(painter, record, row, context.symbolBacking(row));
             if (row == context.guideRow) {
-                drawGuideBar(painter, row, randomGuideOutline(), context.guideFill);
+                drawGuideBar(painter, row, look.guideOutline, context.guideFill);
                 drawLineText(painter, record, row);
             }
         }
         drawMarks(painter, context);
     }
-    if (guideOn) drawPageFurniture(surface, page, state.settings, state.texts, true);
+    if (look.guideOn) drawPageFurniture(surface, page, state.settings, state.texts, true);
+}
+
+// A guide bar gets a fresh outline at each drawing, kept in the look so that the same
+// surface drawn again after it was dropped looks the same.
+PageLook withOutline(PageLook look) {
+    if (look.guideOn && !look.guideOutline.isValid()) look.guideOutline = randomGuideOutline();
+    return look;
+}
+
+} // namespace
+
+void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
+    if (page < 1 || page > Document::kMaxPages) return;
+    const PageLook look = withOutline(guideLook(state, guideOn));
+    state.surfaces.setLook(page, look);
+    paintPage(state, page, state.surfaces.page(page), look, prompts);
+}
+
+PageLook guideLook(const AppState& state, bool guideOn) {
+    return guideOn ? PageLook{true, state.settings.position.guideRow, QColor()} : PageLook{};
+}
+
+void renderPagesOnDemand(AppState& state, Prompts& prompts) {
+    state.surfaces.setRenderer(
+        [&state, &prompts](int page, QImage& surface, const PageLook& stale, bool report) {
+            const PageLook look = withOutline(stale);
+            state.surfaces.setLook(page, look);
+            QuietPrompts quiet;
+            paintPage(state, page, surface, look, report ? prompts : quiet);
+            drawPageFurniture(surface, page, state.settings, state.texts, true);
+        });
 }
 
 void refreshView(AppState& state, MainView& view) {

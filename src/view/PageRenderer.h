@@ -3,16 +3,26 @@
 namespace folia {
 
 struct AppState;
+struct PageLook;
 class MainView;
 class Prompts;
 
 // Draws page `page` from its records onto its surface: pictures, marks, the row texts
 // with their inline symbols and, when `guideOn`, the reading-guide bar on the guide row,
 // then the marks again on top; with the guide on also the page furniture (screen mode).
-// Clears nothing: callers clear the page surface first (PageSurfaces::renew or fill
-// white), and show the result with refreshView. Missing or unreadable picture files are
-// reported through `prompts`. The current page is left as it is.
+// Clears nothing: callers clear the page surface first (PageSurfaces::renew), and show
+// the result with refreshView. Missing or unreadable picture files are reported through
+// `prompts`. The current page is left as it is.
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts);
+
+// How a page is drawn with the reading guide on (on its present row) or off.
+PageLook guideLook(const AppState& state, bool guideOn);
+
+// Pages that are not held are drawn when they are asked for as the callers of renderPage
+// draw them: renderPage with their look, then the page furniture in screen mode.
+// Pictures that fail are reported through `prompts` on the first drawing after the pages
+// were marked stale for reporting; drawing a dropped surface again stays quiet.
+void renderPagesOnDemand(AppState& state, Prompts& prompts);
 
 // Copies the current page's surface into state.surfaces.view() at state.viewOffset and shows it.
 void refreshView(AppState& state, MainView& view);

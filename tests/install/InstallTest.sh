@@ -97,4 +97,13 @@ done
 # A second uninstall finds nothing to do.
 cmake -DPREFIX="$prefix" -P "$source/cmake/Uninstall.cmake" | grep -q "Nothing installed" ||
     fail "a second uninstall did not say that nothing is installed"
+# --- a staged install (DESTDIR) lists its files and names its programs as they will stand
+DESTDIR=$work/stage cmake --install "$build" --prefix /opt/folia >"$work/staged.log"
+staged=$work/stage/opt/folia
+grep -qx "share/folia/Quillet/Quillet" "$staged/share/folia/installed-files.txt" &&
+    ! grep -q '^\.\.' "$staged/share/folia/installed-files.txt" ||
+    fail "the staged install lists its files wrongly"
+grep -qxF 'Exec="/opt/folia/share/folia/Quillet/Quillet"' \
+    "$staged/share/applications/org.example.folia.Quillet.desktop" ||
+    fail "the staged menu entry names the staging folder"
 echo "install, reinstall and uninstall: all checks passed"

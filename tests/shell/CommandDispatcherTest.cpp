@@ -261,3 +261,22 @@ TEST_F(Commands, NewReportsAPictureThatCannotBeReadOnce) {
     EXPECT_TRUE(prompts.messages[0].text.contains("read error"));
     EXPECT_EQ(prompts.messages[0].title, "Programador");
 }
+
+TEST_F(Commands, UpdateGuideOffAndUndoDrawOnlyTheShownPage) {
+    makeDocument(50);
+    state.currentPage = 7;
+    commands.dispatch(command::Update);
+    EXPECT_EQ(state.surfaces.heldCount(), 1);
+    EXPECT_TRUE(state.surfaces.isHeld(7));
+
+    commands.dispatch(command::GuideReader);
+    commands.dispatch(command::GuideReader);
+    EXPECT_EQ(state.surfaces.heldCount(), 1);
+
+    state.tickFlags[3] = true;
+    commands.dispatch(command::AlignRowsCentre);
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(state.surfaces.heldCount(), 1);
+    EXPECT_TRUE(state.surfaces.isHeld(7));
+    EXPECT_EQ(state.currentPage, 7);
+}

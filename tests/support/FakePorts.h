@@ -51,7 +51,8 @@ private:
     std::map<int, bool> checked_;
 };
 
-// Answers input boxes and file dialogs from scripts and records every request. An
+// Answers input boxes, questions, file dialogs and the colour picker from scripts and
+// records every request. An
 // unscripted box or dialog is cancelled.
 class ScriptedPrompts : public Prompts {
 public:
@@ -63,7 +64,11 @@ public:
 
     MessageAnswer message(const MessageRequest& request) override {
         messages.append(request);
-        return MessageAnswer::Ok;
+        if (request.buttons != MessageButtons::YesNo) return MessageAnswer::Ok;
+        if (questionAnswers.empty()) return MessageAnswer::No;
+        const MessageAnswer answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
     }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override {
@@ -78,10 +83,19 @@ public:
         dialogs.append(request);
         return next(fileAnswers);
     }
-    std::optional<uint32_t> pickColour(uint32_t) override { return std::nullopt; }
+    std::optional<uint32_t> pickColour(uint32_t initial) override {
+        pickerStarts.append(initial);
+        if (colourAnswers.empty()) return std::nullopt;
+        const std::optional<uint32_t> answer = colourAnswers.front();
+        colourAnswers.pop_front();
+        return answer;
+    }
 
-    std::deque<std::optional<QString>> answers;     // for input boxes
-    std::deque<std::optional<QString>> fileAnswers; // for file dialogs
+    std::deque<std::optional<QString>> answers;        // for input boxes
+    std::deque<std::optional<QString>> fileAnswers;    // for file dialogs
+    std::deque<MessageAnswer> questionAnswers;         // for Yes/No boxes; No when unscripted
+    std::deque<std::optional<uint32_t>> colourAnswers; // for the colour picker
+    QList<uint32_t> pickerStarts;
     QList<MessageRequest> messages;
     QList<InputRequest> inputs;
     QList<FileDialogRequest> dialogs;

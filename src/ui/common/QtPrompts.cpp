@@ -1,5 +1,8 @@
 #include "QtPrompts.h"
 
+#include "common/ColourWord.h"
+
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -84,10 +87,11 @@ std::optional<QString> QtPrompts::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<uint32_t> QtPrompts::pickColour(uint32_t initial) {
-    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    // The picker belongs to the window it was asked from, which need not be the parent.
+    QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : m_parent;
+    const QColor chosen = QColorDialog::getColor(colourOf(initial), owner);
     if (!chosen.isValid()) return {};
-    return uint32_t(chosen.red()) | uint32_t(chosen.green()) << 8 | uint32_t(chosen.blue()) << 16;
+    return colourWordOf(chosen);
 }
 
 } // namespace folia

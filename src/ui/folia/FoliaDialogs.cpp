@@ -6,18 +6,30 @@
 // Save Image: page choice, export and printing.
 
 // Set up: the configurator.
+#include "ConfiguratorDialog.h"
 
 // Favorite colors: the palette window.
+#include "FavouritesWindow.h"
+
+#include <QEventLoop>
 
 namespace folia {
 
-void FoliaDialogs::saveImage() {
-}
+void FoliaDialogs::saveImage() {}
 
 void FoliaDialogs::setUp() {
+    ConfiguratorDialog dialog(m_state, m_prompts, m_window);
+    dialog.exec();
 }
 
 void FoliaDialogs::favouriteColours() {
+    // The window runs its own loop but leaves the main window usable, so that its colour
+    // commands can apply the colour picked here.
+    FavouritesWindow window(m_state, m_prompts, m_window);
+    QEventLoop loop;
+    QObject::connect(&window, &FavouritesWindow::closed, &loop, &QEventLoop::quit);
+    window.show();
+    loop.exec();
 }
 
 } // namespace folia

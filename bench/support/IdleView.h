@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/Ports.h"
+
+namespace folia::bench {
+
+// A main window that shows nothing: the benchmarks time the logic behind it.
+class IdleView : public MainView {
+public:
+    void setCaption(const QString&) override {}
+    void setCommandEnabled(int, bool) override {}
+    void setCommandChecked(int, bool) override {}
+    void rebuildMenu() override {}
+    void showView(const QImage&) override {}
+    void startBusyAnimation() override {}
+    void stopBusyAnimation() override {}
+    void focusPage() override {}
+};
+
+} // namespace folia::bench

@@ -1,0 +1,19 @@
+#include "ConfiguratorExit.h"
+
+#include "AppState.h"
+#include "Ports.h"
+#include "settings/SettingsFile.h"
+#include "text/TextSet.h"
+
+namespace folia {
+
+bool exitConfigurator(AppState& state, Prompts& prompts, const ConfiguratorEntries& entries) {
+    takeConfiguratorEntries(state.settings, entries);
+    saveSettings(state.settings, settingsPath());
+    if (footersComplete(state.settings)) return true;
+    const TextSet& t = state.texts;
+    prompts.tell(t.mustTypeFooter, t.programmerTitle, MessageIcon::None, true);
+    return false;
+}
+
+} // namespace folia
