@@ -138,6 +138,10 @@ private:
     int32_t m_lineCounter = 0;
 };
 
+bool openForReading(QFile& file) {
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+}
+
 } // namespace
 
 std::optional<QByteArray> picturePath(const QByteArray& line) {
@@ -149,9 +153,14 @@ std::optional<QByteArray> picturePath(const QByteArray& line) {
     return line.mid(comma + 1).chopped(1);
 }
 
+bool isReadableTextFile(const QString& path) {
+    QFile file(path);
+    return openForReading(file);
+}
+
 bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    if (!openForReading(file)) return false;
 
     view.startBusyAnimation();
     EventPump pump;

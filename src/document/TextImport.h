@@ -18,6 +18,9 @@ class Prompts;
 // Returns false, with the document unchanged, when the file cannot be opened.
 bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path);
 
+// True when the path names a file that can be opened for reading (not a folder).
+bool isReadableTextFile(const QString& path);
+
 // The path named by a picture line, or nothing for any other line.
 std::optional<QByteArray> picturePath(const QByteArray& line);
 

@@ -123,20 +123,28 @@ void CommandDispatcher::newDocument() {
     if (m_state.dialogBusy) return;
     m_state.dialogBusy = true;
     if (const std::optional<QString> path = chooseTextFile(); path && QFileInfo::exists(*path)) {
-        // A new document starts with the page view at rest, whatever mode it was in.
-        m_interaction.resetState();
-        m_state.tickFlags.fill(false);
-        m_state.viewOffset = 0;
-        const int32_t serial = m_state.document.markSerial; // serials go on across documents
-        importText(m_state, m_view, m_prompts, *path);
-        m_state.document.markSerial = serial;
-        m_view.focusPage();
-        showView(m_state, m_view);
-        snapshot();
-        applyDocumentMenu(m_view);
-        m_view.setCommandEnabled(SaveImage, true);
+        // A file that cannot be read leaves the document, the view and the cache as they are.
+        if (isReadableTextFile(*path))
+            importDocument(*path);
+        else
+            m_prompts.tell(m_state.texts.notReadable + *path, m_state.texts.programmerTitle);
     }
     m_state.dialogBusy = false;
+}
+
+void CommandDispatcher::importDocument(const QString& path) {
+    // A new document starts with the page view at rest, whatever mode it was in.
+    m_interaction.resetState();
+    m_state.tickFlags.fill(false);
+    m_state.viewOffset = 0;
+    const int32_t serial = m_state.document.markSerial; // serials go on across documents
+    importText(m_state, m_view, m_prompts, path);
+    m_state.document.markSerial = serial;
+    m_view.focusPage();
+    showView(m_state, m_view);
+    snapshot();
+    applyDocumentMenu(m_view);
+    m_view.setCommandEnabled(SaveImage, true);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {

@@ -42,6 +42,7 @@ public:
 
 private:
     void newDocument();
+    void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();
     void author();
     void exitProgram();

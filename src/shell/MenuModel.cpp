@@ -9,8 +9,8 @@ namespace folia {
 std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     using namespace command;
     const MenuEntry separator;
-    auto item = [](const QString& text, int id, int image) {
-        return MenuEntry{text, id, image, -1};
+    auto item = [](const QString& text, int id, int image, QKeySequence shortcut = {}) {
+        return MenuEntry{text, id, image, -1, shortcut};
     };
     auto swatch = [](const QString& text, int id, int32_t colour) {
         return MenuEntry{text, id, 0, int(colour & 0xFFFFFF)};
@@ -18,11 +18,12 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     const ColourSettings& c = s.colours;
     return {
         {t.files,
-         {item(t.newItem, New, 337), separator, item(t.saveImage, SaveImage, 338), separator,
-          item(t.author, Author, 339), separator, item(t.exit, Exit, 340)}},
+         {item(t.newItem, New, 337, Qt::CTRL | Qt::Key_N), separator,
+          item(t.saveImage, SaveImage, 338), separator, item(t.author, Author, 339), separator,
+          item(t.exit, Exit, 340, Qt::CTRL | Qt::Key_Q)}},
         {t.edit,
-         {item(t.update, Update, 335), separator, item(t.undo, Undo, 336), separator,
-          item(t.goTo, GoTo, 344)}},
+         {item(t.update, Update, 335), separator, item(t.undo, Undo, 336, Qt::CTRL | Qt::Key_Z),
+          separator, item(t.goTo, GoTo, 344, Qt::CTRL | Qt::Key_G)}},
         {t.personalize, {item(t.setUp, SetUp, 334)}},
         {t.underlines,
          {item(t.tickControl, TickControl, 341), separator,

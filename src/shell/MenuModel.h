@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct MenuEntry {
     int commandId = 0;
     int imageNumber = 0;   // a 16 x 16 menu image (333..349), 0 for none
     int swatchColour = -1; // 0x00BBGGRR colour of a swatch image, -1 for none
+    QKeySequence shortcut; // the desktop's usual key for the command, if it has one
     bool isSeparator() const { return commandId == 0; }
 };
 

@@ -58,6 +58,7 @@ const TextSet& englishTexts() {
         .madeBy = "Program Made by : ",
         .makerAddress = "folia.example.org",
         .visitMe = "Visit me ...",
+        .notReadable = "The file could not be read: ",
         .exportedImage = "Exported image ...",
         .exportedImages = "Exported images ...",
         .exportedDocument = "Exported document ...",

@@ -58,6 +58,7 @@ const TextSet& spanishTexts() {
         .madeBy = "Programa hecho por : ",
         .makerAddress = "folia.example.org",
         .visitMe = "Visitame ...",
+        .notReadable = "No se pudo leer el archivo: ",
         .exportedImage = "Imagen exportada ...",
         .exportedImages = "Imagenes exportadas ...",
         .exportedDocument = "Documento exportado ...",

@@ -35,6 +35,7 @@ struct TextSet {
     QString notTwoLines;
     QString enterDefinition;
     QString madeBy, makerAddress, visitMe;
+    QString notReadable; // "New" with a file that cannot be read; the path follows
     QString exportedImage, exportedImages, exportedDocument;
 
     // FOLIA: page labels

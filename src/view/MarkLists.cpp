@@ -29,14 +29,22 @@ std::vector<Fields> entriesOf(const LineRecord& record, TextField field, char te
     return result;
 }
 
-// Columns first..last of a row, clipped to the grid; nothing when the row is off the
-// page or no column of the range is on the grid.
-std::optional<PieceRange> rangeAt(const Fields& fields) {
+// Columns C1 and C2 of a row in their stored order, clipped to the grid; nothing when
+// the row is off the page or no column between them is on the grid.
+std::optional<PieceRange> storedRangeAt(const Fields& fields) {
     const int row = fields.number(0);
-    const int first = std::max(fields.number(1), 1);
-    const int last = std::min(fields.number(2), grid::kColumns);
-    if (!grid::isRow(row) || first > last) return std::nullopt;
-    return PieceRange{row, first, last};
+    const int first = fields.number(1), last = fields.number(2);
+    if (!grid::isRow(row) || std::max(first, last) < 1 || std::min(first, last) > grid::kColumns)
+        return std::nullopt;
+    return PieceRange{row, std::clamp(first, 1, grid::kColumns),
+                      std::clamp(last, 1, grid::kColumns)};
+}
+
+// The same, for the lists whose ranges marked right to left show nothing.
+std::optional<PieceRange> rangeAt(const Fields& fields) {
+    const std::optional<PieceRange> range = storedRangeAt(fields);
+    if (range && range->first > range->last) return std::nullopt;
+    return range;
 }
 
 uint32_t colourAt(const Fields& fields, int i) {
@@ -84,7 +92,7 @@ std::vector<Bracket> brackets(const LineRecord& record) {
 std::vector<LinkMark> linkMarks(const LineRecord& record) {
     std::vector<LinkMark> result;
     for (const Fields& fields : entriesOf(record, TextField::LinkMarks, ';'))
-        if (const auto range = rangeAt(fields)) result.push_back({*range, fields.text(3)});
+        if (const auto range = storedRangeAt(fields)) result.push_back({*range, fields.text(3)});
     return result;
 }
 

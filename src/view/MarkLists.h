@@ -45,6 +45,8 @@ struct Bracket {
 };
 
 // "R,C1,C2,CODE;": CODE is "1E" + serial for a page link, "2E" + serial for a definition.
+// A range marked right to left keeps first > last: it shows and hits no characters, but
+// a definition's dotted line still runs between the two columns.
 struct LinkMark {
     PieceRange range;
     QByteArray code;

@@ -36,8 +36,9 @@ void drawEdgeLine(QPainter& painter, QPoint from, QPoint to, const QColor& colou
     }
 }
 
-void drawDottedLine(QPainter& painter, int left, int right, int y) {
-    for (int x = left; x < right; x += 2)
+// Between two column edges in either order: a range marked right to left keeps its line.
+void drawDottedLine(QPainter& painter, int from, int to, int y) {
+    for (int x = std::min(from, to); x < std::max(from, to); x += 2)
         painter.fillRect(x, y, 1, 1, Qt::black);
 }
 

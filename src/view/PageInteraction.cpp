@@ -42,7 +42,7 @@ int columnUnder(int x) {
 } // namespace
 
 PageInteraction::PageInteraction(AppState& state, MainView& view, Prompts& prompts)
-    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state) {
+    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state), m_caret(state) {
     // The page view draws each page when it comes to be shown.
     renderPagesOnDemand(m_state, m_prompts);
 }
@@ -53,6 +53,10 @@ PageInteraction::~PageInteraction() {
 
 const TextSet& PageInteraction::texts() const {
     return m_state.texts;
+}
+
+int PageInteraction::viewOffset() const {
+    return m_state.viewOffset;
 }
 
 bool PageInteraction::PagePoint::onText() const {
@@ -92,6 +96,38 @@ bool PageInteraction::keyPressed(int qtKey) {
     default:
         return false;
     }
+    return true;
+}
+
+bool PageInteraction::markingKeyPressed(int qtKey, bool control, bool shift) {
+    if (!m_state.documentPresent) return false;
+    const InteractionState mode = m_state.interactionState;
+    if (qtKey == Qt::Key_Escape) {
+        if (mode != InteractionState::RangeSelected) return false;
+        cancelSelection();
+    } else if (qtKey == Qt::Key_Space && !control && !shift) {
+        if (mode != InteractionState::Ticking) return false;
+        if (const std::optional<GridCell> cell = m_caret.place()) toggleTick({cell->row, 0});
+    } else if (!control) {
+        return false;
+    } else if (qtKey == Qt::Key_Left || qtKey == Qt::Key_Right) {
+        const int step = qtKey == Qt::Key_Left ? -1 : 1;
+        if (shift) {
+            extendSelectionByKey(step);
+        } else if (mode != InteractionState::Selecting) {
+            if (mode == InteractionState::RangeSelected) cancelSelection();
+            m_caret.moveColumn(step);
+        }
+    } else if (qtKey == Qt::Key_Up || qtKey == Qt::Key_Down) {
+        // A selection keeps to its row, as a drag does.
+        if (shift || mode == InteractionState::Selecting) return true;
+        if (mode == InteractionState::RangeSelected) cancelSelection();
+        m_caret.moveRow(qtKey == Qt::Key_Up ? -1 : 1);
+    } else {
+        return false;
+    }
+    m_state.viewOffset = m_caret.offsetShowingCaret(m_state.viewOffset);
+    refreshView(m_state, m_view);
     return true;
 }
 
@@ -237,6 +273,35 @@ void PageInteraction::cancelSelection() {
     m_state.interactionState = InteractionState::Idle;
     m_state.dragFlag = false;
     applyDocumentMenu(m_view);
+}
+
+// Starts a selection at the caret or goes on with the one there is, from its end cell,
+// and paints it as a drag over the same cells would.
+void PageInteraction::extendSelectionByKey(int step) {
+    Selection& selection = m_state.selection;
+    const bool starting = m_state.interactionState == InteractionState::Idle;
+    if (starting) {
+        const std::optional<GridCell> cell = m_caret.place();
+        if (!cell ||
+            isCentredOrRight(alignmentOf(m_state.document.row(m_state.currentPage, cell->row))))
+            return;
+        m_state.interactionState = InteractionState::RangeSelected;
+        m_state.dragFlag = true;
+        selection = {cell->row, cell->column, cell->column};
+        applyRangeSelectedMenu(m_view);
+    } else if (m_state.interactionState != InteractionState::RangeSelected ||
+               !m_caret.moveTo({selection.row, selection.end})) {
+        return; // tick mode, a drag under way, or a mouse selection on a row without text
+    }
+    if (!m_caret.moveColumn(step) && !starting) return;
+    const int before = selection.end;
+    selection.end = m_caret.cell()->column;
+    // Cells left behind when the range shrinks go back to the page's own drawing.
+    if (std::abs(selection.end - selection.start) < std::abs(before - selection.start))
+        redrawPage(m_state, m_prompts);
+    const auto [first, last] = std::minmax(selection.start, selection.end);
+    for (int column = first; column <= last; ++column)
+        paintSelectedCell(column);
 }
 
 void PageInteraction::paintSelectedCell(int column) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyboardCaret.h"
 #include "ReadingGuide.h"
 
 namespace folia {
@@ -24,6 +25,13 @@ public:
 
     // Qt::Key values; false for a key the page view has no use for.
     bool keyPressed(int qtKey);
+    // Marking from the keyboard: Ctrl+arrows move the caret over the rows with text,
+    // Shift+Ctrl+Left/Right select on its row as a drag would, Space ticks its row in
+    // tick mode, Escape cancels a selection as the next left press would. False for any
+    // other key.
+    bool markingKeyPressed(int qtKey, bool control, bool shift);
+    // Where the page view draws the keyboard's caret, if anywhere.
+    std::optional<GridCell> caret() const { return m_caret.cell(); }
     void wheelTurned(int angleDeltaY); // positive = away from the user
     void pointerMoved(int x, int y);
     void leftPressed(int x, int y);
@@ -43,6 +51,7 @@ public:
     void resetTicks();
 
     const TextSet& texts() const;
+    int viewOffset() const; // where the page lies in the view
 
 private:
     struct PagePoint {
@@ -59,6 +68,7 @@ private:
     void followLinks(const PagePoint& point);
     void startSelection(const PagePoint& point);
     void cancelSelection();
+    void extendSelectionByKey(int step);
     void paintSelectedCell(int column);
     void showCurrentPage(bool unaccentedCaption);
 
@@ -66,6 +76,7 @@ private:
     MainView& m_view;
     Prompts& m_prompts;
     ReadingGuide m_guide;
+    KeyboardCaret m_caret;
     int m_wheelRemainder = 0;
 };
 

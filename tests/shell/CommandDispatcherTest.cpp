@@ -262,6 +262,38 @@ TEST_F(Commands, NewReportsAPictureThatCannotBeReadOnce) {
     EXPECT_EQ(prompts.messages[0].title, "Programador");
 }
 
+TEST_F(Commands, NewWithAFileThatCannotBeReadChangesNothing) {
+    makeDocument(3);
+    state.currentPage = 2;
+    state.viewOffset = -100;
+    const QImage surface = state.surfaces.page(2).copy();
+    const QString locked = folder.filePath("locked.txt");
+    QFile file(locked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("words\n");
+    file.close();
+    file.setPermissions(QFileDevice::WriteOwner);
+    QStringList unreadable{folder.path()};                          // a folder
+    if (!file.open(QIODevice::ReadOnly)) unreadable.append(locked); // not for root
+    for (const QString& path : unreadable) {
+        prompts.messages.clear();
+        prompts.fileAnswers = {path};
+        commands.dispatch(command::New);
+        ASSERT_EQ(prompts.messages.size(), 1) << path.toStdString();
+        EXPECT_EQ(prompts.messages[0].text, "The file could not be read: " + path);
+        EXPECT_EQ(prompts.messages[0].title, "Programmer");
+        EXPECT_EQ(state.document.pageCount, 3);
+        EXPECT_EQ(list(1, TextField::Text), "Row text of the document, plain words.");
+        EXPECT_EQ(state.currentPage, 2);
+        EXPECT_EQ(state.viewOffset, -100);
+        EXPECT_EQ(state.surfaces.page(2), surface);
+        EXPECT_FALSE(QFile::exists(cachePath())) << "no snapshot";
+        EXPECT_FALSE(view.isEnabled(command::SaveImage));
+        EXPECT_EQ(view.busyStarts, 0);
+        EXPECT_FALSE(state.dialogBusy);
+    }
+}
+
 TEST_F(Commands, UpdateGuideOffAndUndoDrawOnlyTheShownPage) {
     makeDocument(50);
     state.currentPage = 7;

@@ -173,6 +173,15 @@ TEST_F(PageRenderer, LinksAreUnderlinedAndDefinitionsDotted) {
     EXPECT_FALSE(isWhite(page, 158, 112));
     EXPECT_TRUE(isWhite(page, 160, 112));
 
+    // Marked right to left: no characters, but the dotted line between the two edges.
+    record.setText(TextField::LinkMarks, "7,25,19,2E2;");
+    const QImage backwards = render();
+    EXPECT_FALSE(isWhite(backwards, 152, 112)); // right edge of column 19
+    EXPECT_TRUE(isWhite(backwards, 153, 112));
+    EXPECT_FALSE(isWhite(backwards, 190, 112));
+    EXPECT_TRUE(isWhite(backwards, 192, 112)); // left edge of column 25
+    EXPECT_EQ(backwards.copy(0, 96, 794, 16), textOnly(record, 7).copy(0, 96, 794, 16));
+
     record.linkKind = 3; // outside 1..2: the link list is not drawn
     EXPECT_EQ(render(), textOnly(record, 7));
 }

@@ -26,6 +26,8 @@ void reportMissingCodecs(const TextSet& texts) {
 
 int runFolia(int argc, char** argv, const TextSet& texts) {
     QApplication app(argc, argv);
+    // The program's name belongs to the application; the window's name is its caption.
+    QGuiApplication::setApplicationDisplayName(texts.programName);
     AppState state(texts);
     state.settings = loadSettings(settingsPath());
     if (!imageCodecsAvailable()) {

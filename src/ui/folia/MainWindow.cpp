@@ -2,12 +2,14 @@
 
 #include "FoliaDialogs.h"
 #include "PageViewWidget.h"
+#include "common/MenuBarKey.h"
 #include "common/QtPrompts.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
 #include "shell/MenuModel.h"
 #include "shell/StartUp.h"
+#include "text/MenuMnemonics.h"
 #include "text/TextSet.h"
 #include "view/PageInteraction.h"
 
@@ -43,7 +45,6 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
       m_prompts(prompts ? prompts : m_qtPrompts.get()) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowIcon(QIcon(QStringLiteral(":/icon200.png")));
-    setAccessibleName(state.texts.programName);
 
     m_interaction = std::make_unique<PageInteraction>(m_state, *this, *m_prompts);
     m_commands = std::make_unique<CommandDispatcher>(m_state, *this, *m_prompts, *m_interaction);
@@ -59,6 +60,7 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
     rebuildMenu();
+    addMenuBarKey(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -93,13 +95,14 @@ void MainWindow::rebuildMenu() {
     menuBar()->clear();
     m_actions.clear();
     for (const MenuPopup& popup : foliaMenuBar(m_state.texts, m_state.settings)) {
-        QMenu* menu = menuBar()->addMenu(popup.title);
+        QMenu* menu = menuBar()->addMenu(menuLabel(popup.title));
         for (const MenuEntry& entry : popup.entries) {
             if (entry.isSeparator()) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* a = menu->addAction(entry.text);
+            QAction* a = menu->addAction(menuLabel(entry.text));
+            a->setShortcut(entry.shortcut);
             const int id = entry.commandId;
             if (entry.imageNumber) a->setIcon(menuImage(entry.imageNumber));
             if (entry.swatchColour >= 0) a->setIcon(swatchIcon(entry.swatchColour));
@@ -132,6 +135,8 @@ void MainWindow::showView(const QImage& view) {
 
 void MainWindow::startBusyAnimation() {
     if (m_busyPicture) return;
+    // The picture takes the focus while it turns; the control that had it gets it back.
+    m_focusBeforeBusy = focusWidget();
     m_busyFrame = kFirstBusyFrame;
     m_busyPicture = new QLabel(centralWidget());
     m_busyPicture->setAccessibleName(m_state.texts.busyName);
@@ -155,6 +160,10 @@ void MainWindow::stopBusyAnimation() {
     m_busyTimer.stop();
     delete m_busyPicture;
     m_busyPicture = nullptr;
+    if (m_focusBeforeBusy)
+        m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+    else
+        focusPage();
     if (m_closeWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
 }
 

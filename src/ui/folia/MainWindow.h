@@ -68,6 +68,7 @@ private:
     QLabel* m_busyPicture = nullptr;
     QTimer m_busyTimer;
     int m_busyFrame = 801;
+    QPointer<QWidget> m_focusBeforeBusy;
     QPointer<QWidget> m_focusBeforeDeactivation;
     bool m_finished = false;
     bool m_closeWhenIdle = false; // a close asked for while busy, run when the work ends

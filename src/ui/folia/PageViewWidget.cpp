@@ -1,6 +1,7 @@
 #include "PageViewWidget.h"
 
 #include "text/TextSet.h"
+#include "view/CharacterGrid.h"
 #include "view/PageInteraction.h"
 
 #include <QKeyEvent>
@@ -38,9 +39,36 @@ void PageViewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(0, 0, m_image);
+    if (hasFocus()) paintCaret(painter);
+}
+
+// The caret is drawn over the view only, never onto a page, so no export or print shows it.
+void PageViewWidget::paintCaret(QPainter& painter) {
+    const std::optional<GridCell> caret = m_interaction.caret();
+    if (!caret) return;
+    const QRect cell(grid::columnLeft(caret->column),
+                     grid::rowTop(caret->row) + m_interaction.viewOffset(), grid::kCellWidth,
+                     grid::kCellHeight);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(-1, -1, 0, 0));
+}
+
+void PageViewWidget::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PageViewWidget::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PageViewWidget::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (m_interaction.markingKeyPressed(event->key(), modifiers & Qt::ControlModifier,
+                                        modifiers & Qt::ShiftModifier))
+        return;
     // The page's keys stop here, so that the window never uses them to move the focus.
     if (!m_interaction.keyPressed(event->key())) QWidget::keyPressEvent(event);
 }

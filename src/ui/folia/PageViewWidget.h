@@ -22,6 +22,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -29,6 +31,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void paintCaret(QPainter& painter);
+
     PageInteraction& m_interaction;
     QImage m_image;
 };

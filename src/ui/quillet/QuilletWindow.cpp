@@ -2,7 +2,9 @@
 
 #include "FindReplaceDialog.h"
 #include "QuilletTextBox.h"
+#include "common/MenuBarKey.h"
 #include "editor/EditorCommandIds.h"
+#include "text/MenuMnemonics.h"
 #include "text/TextSet.h"
 
 #include <QApplication>
@@ -53,10 +55,10 @@ QuilletWindow::QuilletWindow(const TextSet& texts, Prompts* prompts)
         part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(part);
     }
-    m_linesPart->setAccessibleName(texts.linesSuffix.trimmed());
-    m_pagesPart->setAccessibleName(texts.pagesSuffix.trimmed());
+    // No accessible names of their own: a screen reader then says the counts they show.
     statusBar()->setSizeGripEnabled(false);
     buildMenu();
+    addMenuBarKey(*this);
 
     showCounts(texts.zeroLines, texts.zeroPages);
     m_countTimer.setInterval(1000);
@@ -66,28 +68,28 @@ QuilletWindow::QuilletWindow(const TextSet& texts, Prompts* prompts)
 }
 
 void QuilletWindow::buildMenu() {
-    // No mnemonics and no shortcuts: the menus are reached with the mouse or F10.
-    const auto add = [this](QMenu* menu, const QString& label, int id) {
-        QAction* action = menu->addAction(label);
+    const auto add = [this](QMenu* menu, const QString& text, int id, QKeySequence key = {}) {
+        QAction* action = menu->addAction(menuLabel(text));
+        action->setShortcut(key);
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
     };
-    QMenu* files = menuBar()->addMenu(m_texts.files);
+    QMenu* files = menuBar()->addMenu(menuLabel(m_texts.files));
     add(files, m_texts.newItem, editorCommand::New);
     files->addSeparator();
-    add(files, m_texts.readPlainText, editorCommand::ReadPlainText);
+    add(files, m_texts.readPlainText, editorCommand::ReadPlainText, Qt::CTRL | Qt::Key_O);
     files->addSeparator();
-    add(files, m_texts.writeWithFormat, editorCommand::WriteWithFormat);
+    add(files, m_texts.writeWithFormat, editorCommand::WriteWithFormat, Qt::CTRL | Qt::Key_S);
     files->addSeparator();
     add(files, m_texts.writeWithoutFormat, editorCommand::WriteWithoutFormat);
     files->addSeparator();
     add(files, m_texts.author, editorCommand::Author);
     files->addSeparator();
-    add(files, m_texts.exit, editorCommand::Exit);
-    QMenu* edit = menuBar()->addMenu(m_texts.edit);
-    add(edit, m_texts.find, editorCommand::Find);
+    add(files, m_texts.exit, editorCommand::Exit, Qt::CTRL | Qt::Key_Q);
+    QMenu* edit = menuBar()->addMenu(menuLabel(m_texts.edit));
+    add(edit, m_texts.find, editorCommand::Find, Qt::CTRL | Qt::Key_F);
     edit->addSeparator();
-    add(edit, m_texts.replace, editorCommand::Replace);
+    add(edit, m_texts.replace, editorCommand::Replace, Qt::CTRL | Qt::Key_H);
 }
 
 void QuilletWindow::runCommand(int commandId) {

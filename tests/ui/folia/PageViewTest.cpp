@@ -1,5 +1,6 @@
 #include "folia/PageViewWidget.h"
 #include "shell/CommandIds.h"
+#include "shell/PageActions.h"
 #include "view/InteractionFakes.h"
 #include "view/MarkEntryBuilders.h"
 #include "view/PageInteraction.h"
@@ -154,6 +155,132 @@ TEST_F(PageViewTest, TheWheelScrollsFifteenPixelsANotch) {
                        Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &toward);
     EXPECT_EQ(state.viewOffset, -15);
+}
+
+// Marking from the keyboard, for readers who cannot drag.
+class KeyboardMarking : public PageViewTest {
+protected:
+    KeyboardMarking() {
+        putRow(state, 1, 2, "");                                // an empty row the caret skips
+        putRow(state, 1, 3, "{@@pic,none.png}").imageStart = 1; // and a picture row
+        redrawPage(state, prompts);
+    }
+    void ctrl(Qt::Key k, int times = 1, Qt::KeyboardModifiers extra = Qt::NoModifier) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(&widget, k, Qt::ControlModifier | extra);
+    }
+    void shiftCtrl(Qt::Key k, int times = 1) { ctrl(k, times, Qt::ShiftModifier); }
+    QImage page() { return state.surfaces.page(1).copy(); }
+};
+
+TEST_F(KeyboardMarking, TheCaretWalksTheRowsWithTextAndArrowsKeepTheirMeaning) {
+    ctrl(Qt::Key_Right); // the first press places the caret on the first row with text
+    EXPECT_EQ(interaction.caret(), (GridCell{1, 4}));
+    ctrl(Qt::Key_Right, 5);
+    ctrl(Qt::Key_Down);
+    EXPECT_EQ(interaction.caret(), (GridCell{4, 9})) << "rows 2 and 3 show no text";
+    ctrl(Qt::Key_Up);
+    EXPECT_EQ(interaction.caret(), (GridCell{1, 9}));
+    ctrl(Qt::Key_Left, 20);
+    EXPECT_EQ(interaction.caret(), (GridCell{1, 4})) << "held at the row's first character";
+    EXPECT_EQ(state.currentPage, 1) << "Ctrl+Left moves the caret, not the page";
+
+    ctrl(Qt::Key_Down, 40); // to row 30, the last with text: the view follows
+    EXPECT_EQ(interaction.caret()->row, 30);
+    ctrl(Qt::Key_Down);
+    EXPECT_EQ(interaction.caret()->row, 30);
+    key(Qt::Key_Home);
+    EXPECT_EQ(state.viewOffset, 0);
+    key(Qt::Key_Right);
+    EXPECT_EQ(state.currentPage, 2) << "the plain arrow still turns the page";
+    EXPECT_EQ(interaction.caret(), (GridCell{30, 4}));
+    putRow(state, 1, 60, "far down the page");
+    key(Qt::Key_Left);
+    ctrl(Qt::Key_Down);
+    EXPECT_EQ(interaction.caret()->row, 60);
+    EXPECT_EQ(state.viewOffset, 955 - 16 * 60) << "scrolled just enough to show the row";
+}
+
+TEST_F(KeyboardMarking, ASelectionMadeWithKeysIsAMouseSelection) {
+    ctrl(Qt::Key_Down, 5);   // placed on row 1, then down to row 7
+    ctrl(Qt::Key_Right, 26); // column 30
+    shiftCtrl(Qt::Key_Right, 6);
+    EXPECT_EQ(state.interactionState, InteractionState::RangeSelected);
+    EXPECT_EQ(state.selection.row, 7);
+    EXPECT_EQ(state.selection.start, 30);
+    EXPECT_EQ(state.selection.end, 36);
+    EXPECT_TRUE(view.isEnabled(command::UnderlinePieceBold));
+    EXPECT_FALSE(view.isEnabled(command::TickControl));
+    const QImage byKeys = page();
+
+    key(Qt::Key_Escape); // cancels as the next left press would
+    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_FALSE(view.isEnabled(command::UnderlinePieceBold));
+    EXPECT_TRUE(view.isEnabled(command::TickControl));
+    const QImage plain = page();
+    EXPECT_NE(plain, byKeys);
+
+    press(30, 7);
+    for (int column = 31; column <= 36; ++column)
+        drag(column, 7);
+    release(36, 7);
+    EXPECT_EQ(page(), byKeys) << "painted as a drag over the same cells";
+
+    key(Qt::Key_Escape);
+    shiftCtrl(Qt::Key_Right); // from the caret, where it was left
+    EXPECT_EQ(state.selection.start, 36);
+    EXPECT_EQ(state.selection.end, 37);
+}
+
+TEST_F(KeyboardMarking, ShrinkingAndReversingASelection) {
+    ctrl(Qt::Key_Down, 5);
+    ctrl(Qt::Key_Right, 26);
+    const QImage plain = page();
+    shiftCtrl(Qt::Key_Right, 3);
+    shiftCtrl(Qt::Key_Left, 3);
+    EXPECT_EQ(state.selection.end, 30);
+    EXPECT_EQ(shownCellBackground(31, 7), qRgb(255, 255, 255)) << "a cell left behind clears";
+    shiftCtrl(Qt::Key_Left, 2);
+    EXPECT_EQ(state.selection.start, 30);
+    EXPECT_EQ(state.selection.end, 28) << "right to left, as a drag to the left stores it";
+    EXPECT_EQ(shownCellBackground(28, 7), qRgb(0x33, 0x99, 0xFF));
+
+    ctrl(Qt::Key_Right); // a plain caret move drops the selection
+    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(page(), plain);
+
+    state.document.editRow(1, 9).setText(TextField::Alignment, "AL2");
+    ctrl(Qt::Key_Down, 2);
+    EXPECT_EQ(interaction.caret()->row, 9);
+    shiftCtrl(Qt::Key_Right);
+    EXPECT_EQ(state.interactionState, InteractionState::Idle) << "a centred row takes no range";
+}
+
+TEST_F(KeyboardMarking, SpaceTicksTheCaretsRowInTickModeOnly) {
+    ctrl(Qt::Key_Down, 4); // row 6
+    key(Qt::Key_Space);
+    EXPECT_FALSE(state.tickFlags[6]);
+    state.interactionState = InteractionState::Ticking;
+    key(Qt::Key_Space);
+    EXPECT_TRUE(state.tickFlags[6]);
+    shiftCtrl(Qt::Key_Right);
+    EXPECT_EQ(state.interactionState, InteractionState::Ticking) << "no range in tick mode";
+    key(Qt::Key_Space);
+    EXPECT_FALSE(state.tickFlags[6]);
+}
+
+TEST_F(KeyboardMarking, TheCaretIsDrawnOnTheFocusedViewOnly) {
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+    widget.setFocus();
+    const QImage before = page();
+    ctrl(Qt::Key_Right, 9); // column 12 of row 1, after the blank in column 11 (x 80..87)
+    QImage shown = widget.grab().toImage();
+    EXPECT_EQ(shown.pixel(87, 8), qRgb(0, 0, 0)) << "the caret's frame";
+    EXPECT_EQ(page(), before) << "nothing of the caret on the page";
+    widget.clearFocus();
+    shown = widget.grab().toImage();
+    EXPECT_EQ(shown.pixel(87, 8), qRgb(255, 255, 255));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "editor/FakeEditor.h"
 #include "quillet/FindReplaceDialog.h"
 #include "quillet/QuilletTextBox.h"
+#include "support/AccessibleTree.h"
 #include "text/TextSet.h"
 
 #include <QApplication>
@@ -49,22 +50,24 @@ TEST(QuilletWindow, StartsWithTheRulerAndZeroCountsThenCountsEverySecond) {
     EXPECT_EQ(window.textBox()->geometry(), QRect(5, 5, 778, 875));
 }
 
-TEST(QuilletWindow, MenusCarryTheCommandIdsWithoutShortcuts) {
+TEST(QuilletWindow, MenusCarryTheCommandIdsAccessKeysAndShortcuts) {
     ScriptedPrompts prompts;
     QuilletWindow window(spanishTexts(), &prompts);
     QStringList items;
     for (QAction* menu : window.menuBar()->actions()) {
         items.append(menu->text());
         for (QAction* item : menu->menu()->actions()) {
-            items.append(item->isSeparator() ? QStringLiteral("-")
-                                             : item->text() + " " + item->data().toString());
-            EXPECT_TRUE(item->shortcut().isEmpty());
+            items.append(item->isSeparator()
+                             ? QStringLiteral("-")
+                             : item->text() + " " + item->data().toString() + " " +
+                                   item->shortcut().toString(QKeySequence::PortableText));
         }
     }
-    EXPECT_EQ(items, QStringList({"Archivos", "Nuevo 1010", "-", "Leer texto plano 1002", "-",
-                                  "Grabar texto plano con formato 1003", "-",
-                                  "Grabar texto plano sin formato 1004", "-", "Autor 1005", "-",
-                                  "Salir 1006", "Editar", "Buscar 1007", "-", "Reemplazar 1011"}));
+    EXPECT_EQ(items, QStringList({"&Archivos", "&Nuevo 1010 ", "-", "&Leer texto plano 1002 Ctrl+O",
+                                  "-", "&Grabar texto plano con formato 1003 Ctrl+S", "-",
+                                  "Grabar texto plano s&in formato 1004 ", "-", "&Autor 1005 ", "-",
+                                  "&Salir 1006 Ctrl+Q", "&Editar", "&Buscar 1007 Ctrl+F", "-",
+                                  "&Reemplazar 1011 Ctrl+H"}));
 }
 
 TEST(QuilletWindow, TypingWrapsAndNewEmptiesTheBox) {
@@ -121,3 +124,67 @@ TEST(FindReplaceBox, EmptyFindTextDisablesTheButtons) {
 }
 
 } // namespace
+
+// A key as the user types it: to the control with the focus, shortcuts first.
+static void type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(key), modifiers);
+}
+
+static void backToTheBox(QuilletWindow& window) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.textBox()->setFocus();
+}
+
+TEST(QuilletKeyboardAccess, ShortcutsAltLettersAndF10) {
+    ScriptedPrompts prompts;
+    QuilletWindow window(englishTexts(), &prompts);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(menuKeyClashes(window.menuBar()), QStringList());
+    EXPECT_EQ(QApplication::focusWidget(), window.textBox());
+
+    type(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(prompts.dialogs.size(), 1) << "Read plain text asks for a file";
+    type(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(window.findDialog() && window.findDialog()->isVisible());
+    EXPECT_FALSE(window.findDialog()->replaceMode());
+    type(Qt::Key_Escape);
+    EXPECT_FALSE(window.findDialog()->isVisible());
+    backToTheBox(window);
+    type(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(window.findDialog()->replaceMode());
+    window.findDialog()->close();
+
+    backToTheBox(window);
+    type(Qt::Key_F10);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->title(), "&Files");
+    type(Qt::Key_A); // "Author"
+    ASSERT_FALSE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.back().text.startsWith("I hope this little program"));
+
+    type(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible()) << "Exit";
+}
+
+TEST(QuilletKeyboardAccess, ScreenReadersHearTheCountsAndNameEveryControl) {
+    const std::vector<std::tuple<const TextSet*, QString, QString>> languages{
+        {&englishTexts(), "2 lines", "0 pages"}, {&spanishTexts(), "2 líneas", "0 páginas"}};
+    for (const auto& [texts, lines, pages] : languages) {
+        ScriptedPrompts prompts;
+        QuilletWindow window(*texts, &prompts);
+        EXPECT_EQ(menuKeyClashes(window.menuBar()), QStringList());
+        window.refreshCounts();
+        const QStringList names = accessibleNames(&window);
+        EXPECT_TRUE(names.contains(lines)) << names.join('|').toStdString();
+        EXPECT_TRUE(names.contains(pages));
+        EXPECT_EQ(unnamedControls(&window), QStringList());
+        for (int command : {editorCommand::Find, editorCommand::Replace}) {
+            window.runCommand(command);
+            EXPECT_EQ(unnamedControls(window.findDialog()), QStringList()) << command;
+        }
+    }
+}

@@ -1,0 +1,169 @@
+#include "common/ProgramFolder.h"
+#include "document/CacheFile.h"
+#include "folia/MainWindow.h"
+#include "folia/PageViewWidget.h"
+#include "shell/AppState.h"
+#include "shell/CommandDispatcher.h"
+#include "shell/CommandIds.h"
+#include "support/AccessibleTree.h"
+#include "support/FakePorts.h"
+#include "text/TextSet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+// The main window with a two-page document of the last run, shown and active, used
+// from the keyboard alone: keys go to whichever control has the focus.
+class KeyboardAccess : public ::testing::Test {
+protected:
+    explicit KeyboardAccess(const TextSet& texts = englishTexts()) : state(texts) {
+        setProgramFolder(folder.path());
+        for (int page = 1; page <= 2; ++page)
+            for (int row = 1; row <= 20; ++row)
+                putRow(state.document, page, row, "Words to study, row by row.");
+        saveCache(state.document, cachePath());
+        state.document.clear();
+    }
+    ~KeyboardAccess() override { setProgramFolder(QString()); }
+
+    MainWindow& open() {
+        window = std::make_unique<MainWindow>(state, &prompts);
+        window->initialise();
+        window->commands().setPause([](int) {});
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        prompts.messages.clear();
+        return *window;
+    }
+    // A key as the user types it: to the control with the focus, shortcuts first.
+    static void type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(key), modifiers);
+    }
+    bool pageDownScrolls() {
+        state.viewOffset = 0;
+        type(Qt::Key_PageDown);
+        return state.viewOffset == -100;
+    }
+    void choose(int id) { window->action(id)->trigger(); }
+
+    QTemporaryDir folder;
+    AppState state;
+    ScriptedPrompts prompts;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(KeyboardAccess, TheFocusComesBackToThePageAfterTheBusyAnimation) {
+    MainWindow& w = open();
+    w.pageView().setFocus();
+    ASSERT_TRUE(pageDownScrolls());
+
+    choose(command::TickControl);
+    choose(command::UnderlineFullHorizontal); // a snapshot under the busy animation
+    EXPECT_EQ(QApplication::focusWidget(), &w.pageView());
+    EXPECT_TRUE(pageDownScrolls()) << "after a mark command";
+    choose(command::TickControl);
+
+    choose(command::Update);
+    EXPECT_TRUE(pageDownScrolls()) << "after Update";
+    choose(command::Undo);
+    EXPECT_TRUE(pageDownScrolls()) << "after Undo";
+
+    const QString text = folder.filePath("text.txt");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("one line\r\n");
+    file.close();
+    prompts.fileAnswers = {text};
+    choose(command::New);
+    EXPECT_EQ(state.document.pageCount, 1);
+    EXPECT_TRUE(pageDownScrolls()) << "after New";
+}
+
+TEST_F(KeyboardAccess, ShortcutsRunTheirItemsOnlyWhenEnabled) {
+    MainWindow& w = open();
+    const std::map<int, QString> shortcuts{{command::New, "Ctrl+N"},
+                                           {command::Undo, "Ctrl+Z"},
+                                           {command::GoTo, "Ctrl+G"},
+                                           {command::Exit, "Ctrl+Q"}};
+    for (const auto& [id, keys] : shortcuts)
+        EXPECT_EQ(w.action(id)->shortcut().toString(QKeySequence::PortableText), keys) << id;
+
+    prompts.answers = {"2"};
+    type(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(state.currentPage, 2);
+    EXPECT_EQ(w.windowTitle(), "Page 2 of 2");
+
+    choose(command::TickControl); // greys Go to and Undo
+    type(Qt::Key_G, Qt::ControlModifier);
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(prompts.inputs.size(), 1);
+    EXPECT_FALSE(w.action(command::Undo)->isEnabled());
+    choose(command::TickControl);
+
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(w.action(command::Undo)->isEnabled()) << "Undo ran";
+    type(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(prompts.dialogs.size(), 1) << "New asks for a file";
+    type(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.isVisible()) << "Exit";
+}
+
+TEST_F(KeyboardAccess, AltLettersAndF10OpenTheMenus) {
+    MainWindow& w = open();
+    EXPECT_EQ(menuKeyClashes(w.menuBar()), QStringList());
+    type(Qt::Key_U, Qt::AltModifier);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->title(), "&Underlines");
+    type(Qt::Key_C); // "Control to choose underline (switch)"
+    EXPECT_EQ(state.interactionState, InteractionState::Ticking);
+
+    type(Qt::Key_F10);
+    popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->title(), "&Files");
+    type(Qt::Key_Escape);
+    type(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(KeyboardAccess, EveryControlHasANameAndTheWindowIsNamedByItsCaption) {
+    MainWindow& w = open();
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&w);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Page 1 of 2");
+    EXPECT_EQ(unnamedControls(&w), QStringList());
+    const QStringList names = accessibleNames(&w);
+    EXPECT_TRUE(names.contains("Underline Piece Bold")) << "menu items say their plain text";
+    EXPECT_TRUE(names.contains("Page view"));
+
+    w.startBusyAnimation();
+    EXPECT_EQ(unnamedControls(&w), QStringList());
+    EXPECT_TRUE(accessibleNames(&w).contains("Working, please wait"));
+    w.stopBusyAnimation();
+}
+
+class SpanishKeyboardAccess : public KeyboardAccess {
+protected:
+    SpanishKeyboardAccess() : KeyboardAccess(spanishTexts()) {}
+};
+
+TEST_F(SpanishKeyboardAccess, MenusAndNamesInSpanish) {
+    MainWindow& w = open();
+    EXPECT_EQ(menuKeyClashes(w.menuBar()), QStringList());
+    EXPECT_EQ(unnamedControls(&w), QStringList());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name), "Página 1 de 2");
+    EXPECT_TRUE(accessibleNames(&w).contains("Subrayar Trozo Negrita"));
+}
+
+} // namespace
