@@ -130,6 +130,21 @@ def find_seeds():
                                                      "\u00c1rbol \u00e1rbol ARBOL", [0, 2], 1))
 
 
+def palette_cell(column, row, colour=16777215, geometry=None):
+    left, right, top, bottom = geometry or (25 * column + 1, 25 * (column + 1) + 1,
+                                            25 * row + 1, 25 * (row + 1) + 1)
+    return struct.pack("<iiiihhI", left, right, top, bottom, column, row, colour)
+
+
+def favourites_seeds():
+    cells = [palette_cell(c, r, 255 if (c, r) == (3, 2) else 16777215)
+             for r in range(10) for c in range(13)]
+    write("favourites_file_fuzzer", "as-saved", b"".join(cells))
+    write("favourites_file_fuzzer", "foreign", palette_cell(12, 9, 0x00FF00)
+          + palette_cell(51, 0) + palette_cell(0, -1) + palette_cell(0, 0, 7, (5, 6, 7, 8))
+          + b"partial record")
+
+
 if __name__ == "__main__":
     cache_seeds()
     settings_seeds()
@@ -137,3 +152,4 @@ if __name__ == "__main__":
     import_seeds()
     layout_seeds()
     find_seeds()
+    favourites_seeds()
