@@ -210,6 +210,11 @@ const TextSet& englishTexts() {
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",
+        .caretRow = "Row ",
+        .caretColumn = ", column ",
+        .tickModeOn = "Tick mode, ",
+        .rowsTicked = " rows ticked",
+        .selectedOnRow = "Selected on row ",
         .paletteName = "Favorite colors palette",
     };
     return texts;

@@ -212,6 +212,11 @@ const TextSet& spanishTexts() {
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
+        .caretRow = "Fila ",
+        .caretColumn = ", columna ",
+        .tickModeOn = "Modo de marcas, ",
+        .rowsTicked = " filas marcadas",
+        .selectedOnRow = "Seleccionado en la fila ",
         .paletteName = "Paleta de colores favoritos",
     };
     return texts;

@@ -92,6 +92,9 @@ struct TextSet {
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name
     QString pageViewName;
+    // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
+    // rows ticked", "Selected on row 12: <characters>"
+    QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
     QString paletteName; // the favourite-colours window's palette of swatches
 };
 

@@ -4,6 +4,7 @@
 #include "GridText.h"
 #include "LinkFollowing.h"
 #include "PageRenderer.h"
+#include "PageViewDescription.h"
 #include "RowLayout.h"
 #include "TickBoxes.h"
 #include "common/Cp1252.h"
@@ -53,6 +54,10 @@ PageInteraction::~PageInteraction() {
 
 const TextSet& PageInteraction::texts() const {
     return m_state.texts;
+}
+
+QString PageInteraction::description() const {
+    return describePageView(m_state, caret());
 }
 
 int PageInteraction::viewOffset() const {

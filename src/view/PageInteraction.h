@@ -3,6 +3,8 @@
 #include "KeyboardCaret.h"
 #include "ReadingGuide.h"
 
+#include <QString>
+
 namespace folia {
 
 struct AppState;
@@ -32,6 +34,8 @@ public:
     bool markingKeyPressed(int qtKey, bool control, bool shift);
     // Where the page view draws the keyboard's caret, if anywhere.
     std::optional<GridCell> caret() const { return m_caret.cell(); }
+    // The range, tick mode or caret row, in words for a screen reader.
+    QString description() const;
     void wheelTurned(int angleDeltaY); // positive = away from the user
     void pointerMoved(int x, int y);
     void leftPressed(int x, int y);

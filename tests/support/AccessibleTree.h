@@ -31,8 +31,14 @@ inline bool isOperable(QAccessible::Role role) {
     }
 }
 
+// A drop-down list's own list of entries is Qt's, named by the entry it shows.
+inline bool isDropDownList(QAccessibleInterface* node) {
+    return node->role() == QAccessible::List && node->parent() &&
+           node->parent()->role() == QAccessible::ComboBox;
+}
+
 inline void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed, int depth) {
-    if (!node || depth > 40) return;
+    if (!node || depth > 40 || isDropDownList(node)) return;
     const bool control = node->state().focusable || isOperable(node->role());
     if (depth > 0 && control && node->role() != QAccessible::Separator &&
         node->text(QAccessible::Name).trimmed().isEmpty()) {
@@ -47,11 +53,12 @@ inline void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed, int
 }
 
 // Every control in the window's accessible tree (the menus' items included) that a
-// screen reader would have no name for, described by role, class and object name.
-inline QStringList unnamedControls(QWidget* window) {
+// screen reader would have no name for, described by role, class and object name; empty
+// when all are named.
+inline QString unnamedControls(QWidget* window) {
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed, 0);
-    return unnamed;
+    return unnamed.join(QStringLiteral(", "));
 }
 
 // The accessible names of the window's controls, in tree order, for tests that look for

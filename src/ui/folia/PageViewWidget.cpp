@@ -32,6 +32,9 @@ PageViewWidget::PageViewWidget(PageInteraction& interaction, QWidget* parent)
 
 void PageViewWidget::setImage(const QImage& view) {
     m_image = view;
+    // Every change of the page view passes here, so its description stays current.
+    const QString description = m_interaction.description();
+    if (description != accessibleDescription()) setAccessibleDescription(description);
     update();
 }
 

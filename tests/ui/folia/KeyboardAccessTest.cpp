@@ -1,5 +1,7 @@
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
+#include "folia/ConfiguratorDialog.h"
+#include "folia/FavouritesWindow.h"
 #include "folia/MainWindow.h"
 #include "folia/PageViewWidget.h"
 #include "shell/AppState.h"
@@ -142,15 +144,26 @@ TEST_F(KeyboardAccess, EveryControlHasANameAndTheWindowIsNamedByItsCaption) {
     MainWindow& w = open();
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&w);
     EXPECT_EQ(frame->text(QAccessible::Name), "Page 1 of 2");
-    EXPECT_EQ(unnamedControls(&w), QStringList());
+    EXPECT_EQ(unnamedControls(&w).toStdString(), "");
     const QStringList names = accessibleNames(&w);
     EXPECT_TRUE(names.contains("Underline Piece Bold")) << "menu items say their plain text";
     EXPECT_TRUE(names.contains("Page view"));
 
     w.startBusyAnimation();
-    EXPECT_EQ(unnamedControls(&w), QStringList());
+    EXPECT_EQ(unnamedControls(&w).toStdString(), "");
     EXPECT_TRUE(accessibleNames(&w).contains("Working, please wait"));
     w.stopBusyAnimation();
+}
+
+TEST_F(KeyboardAccess, TheWindowsOpenedFromTheMenusNameEveryControl) {
+    MainWindow& w = open();
+    ConfiguratorDialog configurator(state, prompts, &w);
+    FavouritesWindow favourites(state, prompts, &w);
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&configurator, &favourites}) {
+        dialog->show();
+        EXPECT_EQ(unnamedControls(dialog).toStdString(), "") << dialog->metaObject()->className();
+        dialog->hide();
+    }
 }
 
 class SpanishKeyboardAccess : public KeyboardAccess {
@@ -161,7 +174,7 @@ protected:
 TEST_F(SpanishKeyboardAccess, MenusAndNamesInSpanish) {
     MainWindow& w = open();
     EXPECT_EQ(menuKeyClashes(w.menuBar()), QStringList());
-    EXPECT_EQ(unnamedControls(&w), QStringList());
+    EXPECT_EQ(unnamedControls(&w).toStdString(), "");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&w)->text(QAccessible::Name), "Página 1 de 2");
     EXPECT_TRUE(accessibleNames(&w).contains("Subrayar Trozo Negrita"));
 }

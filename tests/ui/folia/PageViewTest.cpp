@@ -176,6 +176,8 @@ protected:
 TEST_F(KeyboardMarking, TheCaretWalksTheRowsWithTextAndArrowsKeepTheirMeaning) {
     ctrl(Qt::Key_Right); // the first press places the caret on the first row with text
     EXPECT_EQ(interaction.caret(), (GridCell{1, 4}));
+    EXPECT_EQ(widget.accessibleDescription(),
+              "Row 1, column 4: Reading is to the mind what exercise is to the body.");
     ctrl(Qt::Key_Right, 5);
     ctrl(Qt::Key_Down);
     EXPECT_EQ(interaction.caret(), (GridCell{4, 9})) << "rows 2 and 3 show no text";
@@ -211,6 +213,7 @@ TEST_F(KeyboardMarking, ASelectionMadeWithKeysIsAMouseSelection) {
     EXPECT_EQ(state.selection.end, 36);
     EXPECT_TRUE(view.isEnabled(command::UnderlinePieceBold));
     EXPECT_FALSE(view.isEnabled(command::TickControl));
+    EXPECT_EQ(widget.accessibleDescription(), "Selected on row 7: t exerc");
     const QImage byKeys = page();
 
     key(Qt::Key_Escape); // cancels as the next left press would
@@ -263,6 +266,7 @@ TEST_F(KeyboardMarking, SpaceTicksTheCaretsRowInTickModeOnly) {
     state.interactionState = InteractionState::Ticking;
     key(Qt::Key_Space);
     EXPECT_TRUE(state.tickFlags[6]);
+    EXPECT_TRUE(widget.accessibleDescription().startsWith("Tick mode, 1 rows ticked. Row 6,"));
     shiftCtrl(Qt::Key_Right);
     EXPECT_EQ(state.interactionState, InteractionState::Ticking) << "no range in tick mode";
     key(Qt::Key_Space);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "KeyboardCaret.h"
+
+#include <QString>
+
+namespace folia {
+
+struct AppState;
+
+// What a screen reader says about the page view besides its name: the selected range,
+// tick mode with the number of ticked rows, and the row under the keyboard's caret.
+QString describePageView(const AppState& state, std::optional<GridCell> caret);
+
+} // namespace folia
