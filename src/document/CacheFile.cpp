@@ -1,8 +1,8 @@
 #include "CacheFile.h"
 
-#include "common/AtomicFile.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
+#include "common/RegularFile.h"
 
 #include <QFile>
 #include <algorithm>
@@ -24,7 +24,7 @@ QString cachePath() {
     return besideProgram(QStringLiteral("cache.04"));
 }
 
-bool saveCache(const Document& document, const QString& path, EventPump* pump) {
+WriteResult saveCache(const Document& document, const QString& path, EventPump* pump) {
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         std::vector<char> image(kRecordSize);
         for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
@@ -46,7 +46,7 @@ bool saveCache(const Document& document, const QString& path, EventPump* pump) {
 
 bool loadCache(Document& document, const QString& path, EventPump* pump) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return false;
     const qint64 length = file.size();
     if (length <= 0 || length % kRecordSize != 0) return false;
 

@@ -110,7 +110,11 @@ void LineRecord::setText(TextField field, const QByteArray& text) {
 }
 
 void LineRecord::appendText(TextField field, const QByteArray& addition) {
-    setText(field, text(field) + addition);
+    const QByteArray current = text(field);
+    // A field filled to its last byte (a damaged or foreign file) has no terminator and no
+    // room: storing it again would cut its last byte, and with it its last entry.
+    if (current.size() >= capacity(field) - 1) return;
+    setText(field, current + addition);
 }
 
 void LineRecord::writeImage(char* out) const {

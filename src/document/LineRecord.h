@@ -62,7 +62,8 @@ struct LineRecord {
     // Stores the text cut at capacity minus one, then one zero byte; the rest of the
     // field image stays as it was.
     void setText(TextField field, const QByteArray& text);
-    // Appends to the field's text; what does not fit is dropped silently.
+    // Appends to the field's text; what does not fit is dropped silently, and what the
+    // field holds already is always kept.
     void appendText(TextField field, const QByteArray& addition);
     static int capacity(TextField field);
 

@@ -8,6 +8,7 @@
 #include "editor/LineLayout.h"
 #include "editor/PlainTextFile.h"
 #include "shell/Ports.h"
+#include "shell/WriteFailureReport.h"
 #include "text/TextSet.h"
 
 #include <QDir>
@@ -52,7 +53,8 @@ void EditorCommands::newText() {
 
 void EditorCommands::readPlainText() {
     chooseFile(DialogMode::Open);
-    if (m_fileName.isEmpty() || !QFileInfo::exists(m_fileName)) return;
+    // A pipe or a device is not a text to load, and would leave the box empty.
+    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile()) return;
     m_view.setText(folia::readPlainText(m_fileName));
     tell(m_texts.loadedText);
 }
@@ -106,8 +108,9 @@ void EditorCommands::tell(const QString& message) {
     m_prompts.tell(message, m_texts.programmerTitle);
 }
 
-void EditorCommands::tellWritten(bool written, const QString& path, const QString& message) {
-    tell(written ? message : m_texts.notWritten + QDir::toNativeSeparators(path));
+void EditorCommands::tellWritten(const WriteResult& result, const QString& path,
+                                 const QString& message) {
+    if (reportWriteFailure(m_prompts, m_texts, path, result)) tell(message);
 }
 
 } // namespace folia

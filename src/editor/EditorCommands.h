@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 #include <QString>
 #include <optional>
 
@@ -40,7 +42,7 @@ private:
     bool chooseFile(DialogMode mode);
     void warnIfUnencodable(const QString& text);
     void tell(const QString& message);
-    void tellWritten(bool written, const QString& path, const QString& message);
+    void tellWritten(const WriteResult& result, const QString& path, const QString& message);
 
     EditorView& m_view;
     Prompts& m_prompts;

@@ -18,7 +18,7 @@ QByteArray formattedBytes(QStringView text) {
     return out;
 }
 
-bool writeFormattedFile(const QString& path, QStringView text) {
+WriteResult writeFormattedFile(const QString& path, QStringView text) {
     return writeFileAtomically(path, formattedBytes(text));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -11,6 +13,6 @@ inline constexpr char kFormattedFileName[] = "cache.txt";
 // One record per display line, in Windows-1252, each followed by CR LF.
 QByteArray formattedBytes(QStringView text);
 // Replaces the file whole (a read-only one too) through the atomic helper.
-bool writeFormattedFile(const QString& path, QStringView text);
+WriteResult writeFormattedFile(const QString& path, QStringView text);
 
 } // namespace folia

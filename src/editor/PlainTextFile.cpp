@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/Cp1252.h"
+#include "common/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ QString textFromPlainBytes(const QByteArray& bytes) {
 QString readPlainText(const QString& path) {
     QFile file(path);
     // A read error ends the reading: what was read so far is the text.
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray bytes = openRegularFileForReading(file) ? file.readAll() : QByteArray();
     return textFromPlainBytes(bytes);
 }
 
@@ -43,16 +44,19 @@ QByteArray plainBytesToAppend(const QString& text) {
     return toCp1252(withCrLf) + "\r\n";
 }
 
-bool appendPlainText(const QString& path, const QString& text) {
+WriteResult appendPlainText(const QString& path, const QString& text) {
     const QFileInfo info(path);
     QByteArray existing;
     if (info.exists()) {
-        QFile file(path);
         // Never replace a file that could not be read back first, nor one the user
         // protected against writing.
-        if (!info.isWritable() || !file.open(QIODevice::ReadOnly)) return false;
+        if (!info.isFile()) return {WriteFailure::NotARegularFile, 0, {}};
+        if (!info.isWritable()) return {WriteFailure::AccessDenied, 0, {}};
+        QFile file(path);
+        if (!openRegularFileForReading(file)) return {WriteFailure::Other, 0, file.errorString()};
         existing = file.readAll();
-        if (file.error() != QFileDevice::NoError) return false;
+        if (file.error() != QFileDevice::NoError)
+            return {WriteFailure::Other, 0, file.errorString()};
     }
     const QByteArray added = plainBytesToAppend(text);
     return writeFileAtomically(path, [&](const AppendBytes& append) {

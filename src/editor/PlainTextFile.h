@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,7 +18,7 @@ QString readPlainText(const QString& path);
 QByteArray plainBytesToAppend(const QString& text);
 // Appends them to the file, creating it when absent. The file is rewritten whole through
 // the atomic helper, so a failed write leaves it as it was. A read-only file is left
-// alone. Returns whether the text was written.
-bool appendPlainText(const QString& path, const QString& text);
+// alone. The result says why a text was not written.
+WriteResult appendPlainText(const QString& path, const QString& text);
 
 } // namespace folia

@@ -1,7 +1,7 @@
 #include "FavouritePalette.h"
 
-#include "common/AtomicFile.h"
 #include "common/ProgramFolder.h"
+#include "common/RegularFile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -98,7 +98,7 @@ QString favouritesPath() {
 
 std::optional<FavouritePalette> loadFavourites(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!openRegularFileForReading(file)) return std::nullopt;
     FavouritePalette palette;
     char record[FavouritePalette::kRecordSize];
     while (file.read(record, sizeof record) == sizeof record)
@@ -106,7 +106,7 @@ std::optional<FavouritePalette> loadFavourites(const QString& path) {
     return palette;
 }
 
-bool saveFavourites(const FavouritePalette& palette, const QString& path) {
+WriteResult saveFavourites(const FavouritePalette& palette, const QString& path) {
     return writeFileAtomically(path, palette.toBytes());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -71,7 +73,7 @@ QString favouritesPath();
 // cells that no record names stay zero. Nothing when there is no file to read.
 std::optional<FavouritePalette> loadFavourites(const QString& path);
 // Replaces the file in one step: a failed write leaves the previous palette in it.
-bool saveFavourites(const FavouritePalette& palette, const QString& path);
+WriteResult saveFavourites(const FavouritePalette& palette, const QString& path);
 // Removes the file; a file that is not there or cannot be removed is left be.
 void removeFavourites(const QString& path);
 

@@ -1,6 +1,6 @@
 #include "IniFile.h"
 
-#include "common/AtomicFile.h"
+#include "common/RegularFile.h"
 
 #include <QFile>
 
@@ -56,7 +56,7 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
 
 IniFile IniFile::load(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!openRegularFileForReading(file)) return {};
     return fromBytes(file.readAll());
 }
 
@@ -113,7 +113,7 @@ QByteArray IniFile::toBytes() const {
     return bytes;
 }
 
-bool IniFile::save(const QString& path) const {
+WriteResult IniFile::save(const QString& path) const {
     return writeFileAtomically(path, toBytes());
 }
 

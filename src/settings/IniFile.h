@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,8 +27,8 @@ public:
     void setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
     QByteArray toBytes() const;
-    // Written whole through the atomic helper; false when the write failed.
-    bool save(const QString& path) const;
+    // Written whole through the atomic helper; a failed write leaves the file as it was.
+    WriteResult save(const QString& path) const;
 
 private:
     // Index of the section line, or -1.

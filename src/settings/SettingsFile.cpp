@@ -87,7 +87,7 @@ Settings loadSettings(const QString& path) {
     return settings;
 }
 
-bool saveSettings(const Settings& settings, const QString& path) {
+WriteResult saveSettings(const Settings& settings, const QString& path) {
     IniFile ini = IniFile::load(path);
     forEachKey(settings, [&ini](const char* section, const char* key, const auto& value) {
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QByteArray>)

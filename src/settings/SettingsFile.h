@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Settings.h"
+#include "common/AtomicFile.h"
 
 #include <QString>
 
@@ -12,8 +13,8 @@ QString settingsPath();
 // Reads all 36 values ("get"): a missing file, section or key gives the default; a value
 // that does not start with a number reads as 0.
 Settings loadSettings(const QString& path);
-// Writes all 36 values ("save") into the file, keeping every other line of it. Returns
-// false when the write failed; the file is then as it was.
-bool saveSettings(const Settings& settings, const QString& path);
+// Writes all 36 values ("save") into the file, keeping every other line of it. A failed
+// write leaves the file as it was; the result says why.
+WriteResult saveSettings(const Settings& settings, const QString& path);
 
 } // namespace folia

@@ -40,6 +40,10 @@ struct AppState {
     Selection selection;
     bool dragFlag = false;
     bool dialogBusy = false;
+    // The start-up sequence is still bringing back the last run's document.
+    bool startingUp = false;
+    // "Exit" has run: whatever is still under way stops without changing anything.
+    bool exited = false;
     // The colour picked in the favourite-colours window; black until one is picked.
     uint32_t selectedColour = 0;
 

@@ -7,8 +7,10 @@
 #include "PageActions.h"
 #include "PagePrompt.h"
 #include "Ports.h"
+#include "WriteFailureReport.h"
 #include "common/Cp1252.h"
 #include "common/LenientNumber.h"
+#include "document/CacheFile.h"
 #include "document/TextImport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
@@ -98,10 +100,14 @@ void CommandDispatcher::dispatch(int commandId) {
     }
 }
 
+bool CommandDispatcher::finished() const {
+    return m_state.exited;
+}
+
 // --- shared steps ---------------------------------------------------------------------
 
 void CommandDispatcher::snapshot() {
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
 }
 
 void CommandDispatcher::redrawAllPagesThenCurrent() {
@@ -168,13 +174,24 @@ void CommandDispatcher::author() {
 }
 
 void CommandDispatcher::exitProgram() {
+    // Before the last run's document is on screen nothing of this run can have changed:
+    // the program ends at once, leaving the document and the stored position as they are.
+    if (m_state.startingUp) {
+        m_state.exited = true;
+        return;
+    }
     // Without a document there is nothing to keep, and a cache file that could not be
     // loaded stays for the user rather than being overwritten by an empty one.
-    if (m_state.documentPresent) snapshot();
+    if (m_state.documentPresent) {
+        const WriteResult kept = saveSnapshot(m_state, m_view);
+        // No keeps the program running with the document in memory.
+        if (!kept && !confirmExitWithoutSaving(m_prompts, m_state.texts, cachePath(), kept)) return;
+    }
     m_state.settings.position.offsetY = m_state.viewOffset;
     m_state.settings.position.page = m_state.currentPage;
-    saveSettings(m_state.settings, settingsPath());
-    m_finished = true;
+    reportWriteFailure(m_prompts, m_state.texts, settingsPath(),
+                       saveSettings(m_state.settings, settingsPath()));
+    m_state.exited = true;
 }
 
 // --- edit -----------------------------------------------------------------------------

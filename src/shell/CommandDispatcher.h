@@ -38,7 +38,7 @@ public:
     // Runs the command with that menu id; other ids are ignored.
     void dispatch(int commandId);
     // True once "Exit" has run: the window ends.
-    bool finished() const { return m_finished; }
+    bool finished() const;
 
 private:
     void newDocument();
@@ -63,7 +63,6 @@ private:
     CommandDialogs* m_dialogs = nullptr;
     MarkCommands m_marks;
     QString m_lastImportPath;
-    bool m_finished = false;
 };
 
 } // namespace folia

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "Ports.h"
+#include "WriteFailureReport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
 
@@ -9,9 +10,9 @@ namespace folia {
 
 bool exitConfigurator(AppState& state, Prompts& prompts, const ConfiguratorEntries& entries) {
     takeConfiguratorEntries(state.settings, entries);
-    saveSettings(state.settings, settingsPath());
-    if (footersComplete(state.settings)) return true;
     const TextSet& t = state.texts;
+    reportWriteFailure(prompts, t, settingsPath(), saveSettings(state.settings, settingsPath()));
+    if (footersComplete(state.settings)) return true;
     prompts.tell(t.mustTypeFooter, t.programmerTitle, MessageIcon::None, true);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "PageActions.h"
 #include "Ports.h"
+#include "WriteFailureReport.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
 #include "view/PageRenderer.h"
@@ -23,10 +24,16 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
 
 } // namespace
 
-void takeSnapshot(AppState& state, MainView& view) {
+WriteResult saveSnapshot(AppState& state, MainView& view) {
     view.setCommandEnabled(command::Undo, false);
-    whileBusy(view, [&](EventPump& pump) { return saveCache(state.document, cachePath(), &pump); });
-    view.setCommandEnabled(command::Undo, true);
+    const WriteResult result = whileBusy(
+        view, [&](EventPump& pump) { return saveCache(state.document, cachePath(), &pump); });
+    view.setCommandEnabled(command::Undo, result.ok());
+    return result;
+}
+
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+    reportWriteFailure(prompts, state.texts, cachePath(), saveSnapshot(state, view));
 }
 
 void rememberPage(AppState& state, MainView& view) {

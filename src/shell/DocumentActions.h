@@ -1,13 +1,19 @@
 #pragma once
 
+#include "common/AtomicFile.h"
+
 namespace folia {
 
 struct AppState;
 class MainView;
+class Prompts;
 
 // Saves the whole document to "cache.04" under the busy animation, with "Undo" greyed
-// while the file is written: the state that "Undo" brings back.
-void takeSnapshot(AppState& state, MainView& view);
+// while the file is written: the state that "Undo" brings back. "Undo" stays greyed when
+// the file could not be written, since the file then holds an older state.
+WriteResult saveSnapshot(AppState& state, MainView& view);
+// The same, telling the user when the file could not be written.
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
 
 // Remembers the page to show again after a load, and greys "Undo".
 void rememberPage(AppState& state, MainView& view);

@@ -4,6 +4,7 @@
 #include "Ports.h"
 #include "settings/PaletteImage.h"
 #include "text/TextSet.h"
+#include "text/WriteFailureText.h"
 
 namespace folia {
 
@@ -69,9 +70,13 @@ void FavouritesSession::reset() {
 }
 
 bool FavouritesSession::write() {
-    if (saveFavourites(m_palette, favouritesPath())) return true;
+    const WriteResult result = saveFavourites(m_palette, favouritesPath());
+    if (result) return true;
+    // "Err: ", the error number with a leading blank, then what went wrong with which file.
     const TextSet& t = m_state.texts;
-    m_prompts.tell(QStringLiteral("Err: "), t.programmerTitle, MessageIcon::None, true);
+    m_prompts.tell(QStringLiteral("Err:  ") + QString::number(result.errorNumber) +
+                       QLatin1Char(' ') + writeFailureMessage(t, favouritesPath(), result),
+                   t.programmerTitle, MessageIcon::None, true);
     return false;
 }
 

@@ -116,7 +116,7 @@ void MarkCommands::toggleTickMode() {
 }
 
 void MarkCommands::align(int commandId) {
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
         if (m_state.tickFlags[row])
             setRowAlignment(m_state.document.editRow(m_state.currentPage, row),
@@ -125,7 +125,7 @@ void MarkCommands::align(int commandId) {
 }
 
 void MarkCommands::fullHorizontalLine() {
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
         if (m_state.tickFlags[row])
             addFullHorizontalLine(m_state.document.editRow(m_state.currentPage, row), row);
@@ -144,7 +144,7 @@ void MarkCommands::verticalLine() {
         m_prompts.tell(m_state.texts.notTwoLines, m_state.texts.programmerTitle);
         return;
     }
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
     addBracket(m_state.document.editRow(m_state.currentPage, rows->first), rows->first,
                rows->second);
     finishRowMark();
@@ -153,7 +153,7 @@ void MarkCommands::verticalLine() {
 // --- the selected range ---------------------------------------------------------------
 
 void MarkCommands::rangeMark(int commandId) {
-    takeSnapshot(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts);
     if (selectionRowIsUsable()) {
         const Selection& s = m_state.selection;
         LineRecord& record = m_state.document.editRow(m_state.currentPage, s.row);
@@ -172,7 +172,7 @@ void MarkCommands::rangeMark(int commandId) {
 void MarkCommands::pageLink() {
     if (m_state.document.pageCount <= 1) return;
     if (selectionRowIsUsable()) {
-        takeSnapshot(m_state, m_view);
+        takeSnapshot(m_state, m_view, m_prompts);
         // Cancelling the box leaves the command without a link.
         if (const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts)) {
             const Selection& s = m_state.selection;
@@ -187,7 +187,7 @@ void MarkCommands::pageLink() {
 void MarkCommands::definition() {
     if (m_state.document.pageCount <= 1) return;
     if (selectionRowIsUsable()) {
-        takeSnapshot(m_state, m_view);
+        takeSnapshot(m_state, m_view, m_prompts);
         const TextSet& t = m_state.texts;
         QString previous;
         // Asked again, with the last answer to shorten, until it has 1..255 characters;

@@ -50,11 +50,16 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     showView(state, view);
 
     if (!QFileInfo::exists(cachePath())) return;
+    // "Exit" may be chosen while a message of the start-up is on screen; the rest of the
+    // start-up then does nothing.
+    state.startingUp = true;
     prompts.tell(state.texts.readingCache, state.texts.programmerTitle, MessageIcon::None, true);
     state.currentPage = 1;
     state.rememberedPage = 1;
-    if (loadAndRerender(state, view)) showStoredPosition(state, view, prompts);
     // A file that cannot be loaded leaves the window in its empty state.
+    if (!state.exited && loadAndRerender(state, view) && !state.exited)
+        showStoredPosition(state, view, prompts);
+    state.startingUp = false;
 }
 
 } // namespace folia

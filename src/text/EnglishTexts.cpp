@@ -180,6 +180,17 @@ const TextSet& englishTexts() {
                               "will be written as \"?\".",
         .notWritten = "The file could not be written: ",
 
+        .writeReason = "Reason: ",
+        .diskFull = "the disk is full.",
+        .fileTooLarge = "the file would be larger than the system allows.",
+        .readOnlyDisk = "the disk can only be read.",
+        .accessDenied = "permission denied (the file or its folder is protected).",
+        .noSuchFolder = "its folder does not exist.",
+        .notRegularFile = "a folder, a device or a pipe has that name.",
+        .unknownWriteError = "the system did not say why.",
+        .exitAnyway = "The marks made since the last successful save will be lost.\r\n"
+                      "Exit anyway?",
+
         .findWhat = "Find what:",
         .replaceWith = "Replace with:",
         .matchCase = "Match case",

@@ -180,6 +180,17 @@ const TextSet& spanishTexts() {
             "Algunos caracteres de este texto no caben en el archivo y se grabarán como \"?\".",
         .notWritten = "No se pudo grabar el archivo: ",
 
+        .writeReason = "Motivo: ",
+        .diskFull = "el disco está lleno.",
+        .fileTooLarge = "el archivo sería más grande de lo que permite el sistema.",
+        .readOnlyDisk = "el disco es de solo lectura.",
+        .accessDenied = "permiso denegado (el archivo o su carpeta están protegidos).",
+        .noSuchFolder = "su carpeta no existe.",
+        .notRegularFile = "ese nombre es de una carpeta, un dispositivo o una tubería.",
+        .unknownWriteError = "el sistema no indicó el motivo.",
+        .exitAnyway = "Se perderán las marcas hechas desde la última grabación correcta.\r\n"
+                      "¿Salir de todos modos?",
+
         .findWhat = "Buscar:",
         .replaceWith = "Reemplazar por:",
         .matchCase = "Coincidir mayúsculas y minúsculas",

@@ -80,6 +80,12 @@ struct TextSet {
     QString unencodableWarning; // before a write that must replace characters by '?'
     QString notWritten;         // a write failed; the file's path follows
 
+    // Both programs: why a write failed, on the line after the file's path
+    QString writeReason; // before the reason
+    QString diskFull, fileTooLarge, readOnlyDisk, accessDenied, noSuchFolder, notRegularFile,
+        unknownWriteError;
+    QString exitAnyway; // FOLIA's Exit when the document could not be kept
+
     // Quillet: find and replace dialog
     QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext, replaceAll,
         cancel;

@@ -1,9 +1,13 @@
 #include "common/AtomicFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace folia;
 
@@ -27,7 +31,7 @@ TEST(AtomicFile, AnAbandonedWriteKeepsThePreviousFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.bin");
     ASSERT_TRUE(writeFileAtomically(path, QByteArray("keep me")));
-    const bool written = writeFileAtomically(path, [](const AppendBytes& append) {
+    const WriteResult written = writeFileAtomically(path, [](const AppendBytes& append) {
         append("half", 4);
         return false; // the writer dies half-way
     });
@@ -36,12 +40,47 @@ TEST(AtomicFile, AnAbandonedWriteKeepsThePreviousFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST(AtomicFile, ReplacesAReadOnlyFileAndFailsInAMissingFolder) {
+TEST(AtomicFile, ReplacesAReadOnlyFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("ro.txt");
     ASSERT_TRUE(writeFileAtomically(path, QByteArray("old")));
     QFile::setPermissions(path, QFile::ReadOwner);
     EXPECT_TRUE(writeFileAtomically(path, QByteArray("new")));
     EXPECT_EQ(readAll(path), QByteArray("new"));
-    EXPECT_FALSE(writeFileAtomically(dir.filePath("no/such/folder/x"), QByteArray("x")));
+}
+
+TEST(AtomicFile, AFullDiskKeepsTheWholePreviousFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("small.ini");
+    const QByteArray previous(300, 'p');
+    ASSERT_TRUE(writeFileAtomically(path, previous));
+    WriteResult result;
+    {
+        // Small writes wait in a buffer: the disk fills up only when it is flushed.
+        const test::FileSizeLimit limit(100);
+        result = writeFileAtomically(path, QByteArray(200, 'n'));
+    }
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.failure, WriteFailure::FileTooLarge);
+    EXPECT_EQ(result.errorNumber, EFBIG);
+    EXPECT_FALSE(result.systemText.isEmpty());
+    EXPECT_EQ(readAll(path), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary left behind";
+}
+
+TEST(AtomicFile, NothingIsWrittenThroughAPipeADeviceOrAFolder) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = dir.filePath("folder");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    for (const QString& path : {pipe, folder, QStringLiteral("/dev/null")}) {
+        const WriteResult result = writeFileAtomically(path, QByteArray("x"));
+        EXPECT_EQ(result.failure, WriteFailure::NotARegularFile) << path.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo(pipe).isFile()) << "the pipe stays a pipe";
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    // A missing folder on the way is told as such.
+    EXPECT_EQ(writeFileAtomically(dir.filePath("no/such/x"), QByteArray("x")).failure,
+              WriteFailure::NoSuchFolder);
 }

@@ -1,11 +1,11 @@
 #include "document/CacheFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace folia;
 
@@ -127,6 +127,18 @@ TEST_F(CacheFileTest, FilesOfTheWrongLengthAreRefusedAndChangeNothing) {
     EXPECT_FALSE(loadCache(d, dir.filePath("missing.04")));
 }
 
+TEST_F(CacheFileTest, APipeOrAFolderIsNotLoadedAndNotWrittenThrough) {
+    // Opening a pipe for reading would wait for a writer forever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    Document d;
+    addRow(d, 1, 1, 1, "mine");
+    EXPECT_FALSE(loadCache(d, path));
+    EXPECT_EQ(saveCache(d, path).failure, WriteFailure::NotARegularFile);
+    EXPECT_FALSE(loadCache(d, dir.path()));
+    EXPECT_FALSE(loadCache(d, QStringLiteral("/dev/zero")));
+    EXPECT_EQ(d.row(1, 1).text(TextField::Text), QByteArray("mine"));
+}
+
 TEST_F(CacheFileTest, RecordsOutsideTheTableAreSkipped) {
     QByteArray bytes = busyImage(1, 1, 1) + busyImage(0, 5, 2) + busyImage(201, 5, 3) +
                        busyImage(-7, 5, 4) + busyImage(1, 66, 5) + busyImage(1, 0, 6) +
@@ -156,17 +168,14 @@ TEST_F(CacheFileTest, ASaveThatFailsHalfWayKeepsThePreviousFile) {
     Document big;
     for (int row = 1; row <= 65; ++row)
         addRow(big, 1, row, row, "new");
-    // A disk that fills up after about ten records.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit limited = old;
-    limited.rlim_cur = 10 * kRecord;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const bool saved = saveCache(big, path);
-    setrlimit(RLIMIT_FSIZE, &old);
+    WriteResult saved;
+    {
+        const test::FileSizeLimit limit(10 * kRecord); // a disk that fills up after ten records
+        saved = saveCache(big, path);
+    }
 
     EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.failure, WriteFailure::FileTooLarge);
     EXPECT_EQ(fileBytes(), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary left";
 }

@@ -1,5 +1,6 @@
 #include "document/LineRecord.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -68,6 +69,23 @@ TEST(LineRecord, TextsAreCutAtCapacityMinusOne) {
     EXPECT_TRUE(r.text(TextField::HorizontalMarks).endsWith(QByteArray(11, 'b')));
     const auto image = imageOf(r);
     EXPECT_EQ(image[122 + 451], 0) << "the terminator stays inside the field";
+}
+
+TEST(LineRecord, AppendingToAFieldFullToItsLastByteKeepsItWhole) {
+    // "1,2,3;" 74 times and "14,25,6;" fill the 452 bytes: no room for a terminator.
+    QByteArray full;
+    for (int i = 0; i < 74; ++i)
+        full += "1,2,3;";
+    full += "14,25,6;";
+    ASSERT_EQ(full.size(), 452);
+    std::vector<char> image(LineRecord::kImageSize, '\0');
+    std::copy(full.begin(), full.end(), image.begin() + 122);
+    LineRecord r = LineRecord::fromImage(image.data());
+    ASSERT_EQ(r.text(TextField::HorizontalMarks), full);
+
+    r.appendText(TextField::HorizontalMarks, "6,7,8;");
+    EXPECT_EQ(r.text(TextField::HorizontalMarks), full) << "its last entry stays";
+    EXPECT_EQ(imageOf(r), image);
 }
 
 TEST(LineRecord, AShorterTextKeepsTheBytesAfterItsTerminator) {

@@ -4,6 +4,7 @@
 #include "editor/EditorCommandIds.h"
 #include "text/TextSet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -63,10 +64,27 @@ TEST_F(EditorCommandsTest, WriteWithFormatWritesCacheTxtBesideTheProgram) {
     EXPECT_EQ(readAll(m_dir.filePath("cache.txt")), QByteArray("\r\n"));
 }
 
-TEST_F(EditorCommandsTest, AFailedWriteIsNotReportedAsSaved) {
-    setProgramFolder(m_dir.filePath("missing/folder"));
+TEST_F(EditorCommandsTest, AFailedWriteIsToldWithTheFileAndTheReason) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("cache.txt"));
     m_commands.writeWithFormat();
-    EXPECT_TRUE(lastMessage().startsWith("The file could not be written: "));
+    ASSERT_EQ(m_prompts.messages.size(), 1) << "no \"saved\" after the failure";
+    EXPECT_EQ(lastMessage(), "The file could not be written: " + m_dir.filePath("cache.txt") +
+                                 "\r\nReason: a folder, a device or a pipe has that name.");
+
+    m_prompts.messages.clear();
+    const QString locked = m_dir.filePath("locked/notes.txt");
+    m_prompts.fileAnswers.push_back(locked);
+    m_commands.writeWithoutFormat();
+    ASSERT_EQ(m_prompts.messages.size(), 1);
+    EXPECT_EQ(lastMessage(), "The file could not be written: " + locked +
+                                 "\r\nReason: its folder does not exist.");
+
+    EditorCommands spanish(m_view, m_prompts, spanishTexts());
+    m_prompts.fileAnswers.push_back(locked);
+    spanish.writeWithoutFormat();
+    EXPECT_EQ(lastMessage(),
+              "No se pudo grabar el archivo: " + locked + "\r\nMotivo: su carpeta no existe.");
+    EXPECT_EQ(m_prompts.messages.back().title, "Programador");
 }
 
 TEST_F(EditorCommandsTest, UnencodableCharactersAreAnnouncedBeforeTheWrite) {

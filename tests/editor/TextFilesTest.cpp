@@ -1,6 +1,7 @@
 #include "editor/EditorCommands.h"
 #include "editor/FormattedFile.h"
 #include "editor/PlainTextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,6 +88,24 @@ TEST(PlainTextAppend, LeavesAProtectedFileAlone) {
     if (QFileInfo(locked).isWritable()) GTEST_SKIP() << "running as root: nothing is protected";
     EXPECT_FALSE(appendPlainText(locked, "more"));
     EXPECT_EQ(readAll(locked), QByteArray("mine"));
+}
+
+TEST(TextFiles, AFullDiskLeavesCacheTxtAndAnAppendedFileWhole) {
+    QTemporaryDir dir;
+    const QString formatted = dir.filePath("cache.txt");
+    const QString plain = dir.filePath("notes.txt");
+    writeBytes(formatted, "yesterday\r\n");
+    writeBytes(plain, "kept\r\n");
+    WriteResult cacheTxt, appended;
+    {
+        const test::FileSizeLimit limit(64);
+        cacheTxt = writeFormattedFile(formatted, QString(100, u'a'));
+        appended = appendPlainText(plain, QString(100, u'b'));
+    }
+    EXPECT_EQ(cacheTxt.failure, WriteFailure::FileTooLarge);
+    EXPECT_EQ(appended.failure, WriteFailure::FileTooLarge);
+    EXPECT_EQ(readAll(formatted), QByteArray("yesterday\r\n"));
+    EXPECT_EQ(readAll(plain), QByteArray("kept\r\n"));
 }
 
 } // namespace

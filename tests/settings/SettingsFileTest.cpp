@@ -1,9 +1,11 @@
 #include "settings/SettingsFile.h"
 #include "settings/IniFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace folia;
 
@@ -101,4 +103,22 @@ TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
 
 TEST_F(SettingsFileTest, AFailedSaveLeavesTheFileAlone) {
     EXPECT_FALSE(saveSettings(Settings{}, dir.filePath("missing/folder/Configuracion.ini")));
+    Settings s;
+    s.position.page = 7;
+    ASSERT_TRUE(saveSettings(s, path));
+    const QByteArray before = read();
+    s.position.page = 8;
+    WriteResult saved;
+    {
+        const test::FileSizeLimit limit(100); // a full disk
+        saved = saveSettings(s, path);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(read(), before) << "not emptied";
+}
+
+TEST_F(SettingsFileTest, APipeInItsPlaceReadsAsNoFile) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(loadSettings(path).imageFormat, 3305) << "the defaults, without waiting";
+    EXPECT_EQ(saveSettings(Settings{}, path).failure, WriteFailure::NotARegularFile);
 }

@@ -123,6 +123,8 @@ TEST_F(Favourites, AFailedWriteIsToldAndNeverCalledArchived) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.startsWith("Err: "))
         << prompts.messages[0].text.toStdString();
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(favouritesPath() +
+                                                  "\r\nReason: " + englishTexts().notRegularFile));
     EXPECT_TRUE(session.saveEnabled()) << "the change is still not kept";
 
     prompts.questionAnswers = {MessageAnswer::Yes};

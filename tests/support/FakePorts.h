@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <deque>
+#include <functional>
 #include <map>
 
 namespace folia::test {
@@ -64,6 +65,7 @@ public:
 
     MessageAnswer message(const MessageRequest& request) override {
         messages.append(request);
+        if (onMessage) onMessage(request);
         if (request.buttons != MessageButtons::YesNo) return MessageAnswer::Ok;
         if (questionAnswers.empty()) return MessageAnswer::No;
         const MessageAnswer answer = questionAnswers.front();
@@ -96,6 +98,8 @@ public:
     std::deque<MessageAnswer> questionAnswers;         // for Yes/No boxes; No when unscripted
     std::deque<std::optional<uint32_t>> colourAnswers; // for the colour picker
     QList<uint32_t> pickerStarts;
+    // Runs while a message is on screen, as a user acting meanwhile would.
+    std::function<void(const MessageRequest&)> onMessage;
     QList<MessageRequest> messages;
     QList<InputRequest> inputs;
     QList<FileDialogRequest> dialogs;

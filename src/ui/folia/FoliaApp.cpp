@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace folia {
 namespace {
@@ -35,16 +36,22 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
         return 0;
     }
     MainWindow window(state);
+    return runMainWindow(window);
+}
+
+int runMainWindow(MainWindow& window) {
     window.adjustSize();
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           app.primaryScreen()->availableGeometry()));
+                                           QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, &app,
+    QObject::connect(&termination, &TerminationSignal::received, qApp,
                      &QApplication::closeAllWindows);
-    window.initialise();
-    return app.exec();
+    // The start-up runs inside the event loop, so that an Exit chosen while one of its
+    // messages is on screen ends the loop rather than one that has not started yet.
+    QTimer::singleShot(0, &window, &MainWindow::initialise);
+    return QApplication::exec();
 }
 
 } // namespace folia

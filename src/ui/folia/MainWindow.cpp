@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QThread>
 
 namespace folia {
 namespace {
@@ -126,6 +127,9 @@ void MainWindow::runCommand(int commandId) {
     if (m_commands->finished()) {
         m_finished = true;
         close();
+        // Exit may come from inside a nested loop (a message box of the start-up): every
+        // loop ends then, not only the innermost one.
+        if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "folia/MainWindow.h"
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
+#include "folia/FoliaApp.h"
 #include "folia/PageViewWidget.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
@@ -11,8 +12,10 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace folia;
@@ -184,4 +187,30 @@ TEST_F(MainWindowTest, AClosingWindowWaitsForTheWorkInHand) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(QFile::exists(cachePath()));
+}
+
+TEST_F(MainWindowTest, ExitWhileTheStartUpMessageIsShownEndsTheProgram) {
+    putRow(state.document, 1, 1, "From the last run");
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    state.document.clear();
+    MainWindow window(state); // Qt's own message boxes, each with its own event loop
+    bool exitChosen = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || exitChosen) return;
+        EXPECT_EQ(box->text(), "Let's read your cache, Wait ...");
+        exitChosen = true;
+        window.action(command::Exit)->trigger();
+    });
+    user.start(20);
+    QTimer hang; // fails the test rather than hanging it, in whichever loop runs then
+    QObject::connect(&hang, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    hang.start(20000);
+
+    EXPECT_EQ(runMainWindow(window), 0);
+    EXPECT_TRUE(exitChosen);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(state.documentPresent) << "the start-up stopped at the Exit";
+    EXPECT_FALSE(QFile::exists(folder.filePath("Configuracion.ini")));
 }

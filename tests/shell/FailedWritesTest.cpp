@@ -1,0 +1,99 @@
+#include "ShellFixture.h"
+#include "settings/SettingsFile.h"
+#include "shell/CommandIds.h"
+#include "shell/StartUp.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+using namespace folia;
+using namespace folia::test;
+
+namespace {
+
+using FailedWrites = ShellFixture;
+
+const QString kCacheFailure = "The file could not be written: %1\r\nReason: %2";
+
+QString folderReason() {
+    return englishTexts().notRegularFile;
+}
+
+} // namespace
+
+TEST_F(FailedWrites, ASnapshotThatCannotBeWrittenIsToldAndUndoStaysGreyed) {
+    makeDocument(1);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("cache.04"));
+    state.interactionState = InteractionState::Ticking;
+    state.tickFlags[2] = true;
+    commands.dispatch(command::AlignRowsCentre);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, kCacheFailure.arg(cachePath(), folderReason()));
+    EXPECT_EQ(prompts.messages[0].title, "Programmer");
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "the file holds an older state";
+    EXPECT_EQ(list(2, TextField::Alignment), QByteArray("AL2")) << "the change is still made";
+}
+
+TEST_F(FailedWrites, ExitOnAFullDiskAsksAndNoKeepsTheProgramRunning) {
+    makeDocument(2);
+    ASSERT_TRUE(QFile(settingsPath()).open(QIODevice::WriteOnly)); // an empty settings file
+    state.currentPage = 2;
+    {
+        const FileSizeLimit fullDisk(4096); // room for the settings, not for a record
+        prompts.questionAnswers = {MessageAnswer::No};
+        commands.dispatch(command::Exit);
+        EXPECT_FALSE(commands.finished());
+        EXPECT_EQ(QFileInfo(settingsPath()).size(), 0) << "nothing stored after No";
+        EXPECT_EQ(state.document.pageCount, 2) << "the document stays in memory";
+
+        prompts.questionAnswers = {MessageAnswer::Yes};
+        commands.dispatch(command::Exit);
+    }
+    EXPECT_TRUE(commands.finished());
+    EXPECT_EQ(loadSettings(settingsPath()).position.page, 2) << "Yes goes on with the Exit";
+    ASSERT_EQ(prompts.messages.size(), 2) << "one question each time, nothing else";
+    const MessageRequest& question = prompts.messages[0];
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.title, "Programmer");
+    EXPECT_EQ(question.text, kCacheFailure.arg(cachePath(), englishTexts().fileTooLarge) +
+                                 "\r\n\r\n" + englishTexts().exitAnyway);
+}
+
+TEST_F(FailedWrites, ASettingsFileThatCannotBeWrittenIsToldAtExit) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Configuracion.ini"));
+    commands.dispatch(command::Exit);
+    EXPECT_TRUE(commands.finished());
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, kCacheFailure.arg(settingsPath(), folderReason()));
+}
+
+TEST_F(FailedWrites, APipeNamedCacheIsNotLoadedAndNotWrittenThroughAtExit) {
+    // Opening it for reading would wait for a writer forever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(cachePath()).constData(), 0600), 0);
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_FALSE(state.documentPresent);
+    EXPECT_EQ(view.caption, "");
+    commands.dispatch(command::Exit);
+    EXPECT_TRUE(commands.finished());
+    EXPECT_FALSE(QFileInfo(cachePath()).isFile()) << "still the pipe";
+}
+
+TEST_F(FailedWrites, ExitDuringTheStartUpMessageEndsAtOnceAndKeepsEverything) {
+    makeDocument(3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    const QByteArray cache = cacheBytes();
+    state.document.clear();
+    state.documentPresent = false;
+    state.settings.position.page = 3;
+    prompts.onMessage = [this](const MessageRequest&) { commands.dispatch(command::Exit); };
+
+    initialiseMainWindow(state, view, prompts);
+    EXPECT_TRUE(commands.finished());
+    EXPECT_FALSE(state.documentPresent) << "the start-up stops";
+    EXPECT_EQ(view.busyStarts, 0);
+    EXPECT_EQ(cacheBytes(), cache);
+    EXPECT_FALSE(QFileInfo::exists(settingsPath())) << "the stored position stays";
+}
