@@ -62,7 +62,7 @@ private:
 class Importer {
 public:
     Importer(AppState& state, MainView& view, Prompts& prompts)
-        : m_state(state), m_view(view), m_pictures(prompts) {}
+        : m_state(state), m_view(view), m_pictures(prompts, &state.pictures) {}
 
     void start() {
         m_state.documentPresent = true;

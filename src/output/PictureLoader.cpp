@@ -1,5 +1,6 @@
 #include "PictureLoader.h"
 
+#include "PictureCache.h"
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
 #include "shell/Ports.h"
@@ -27,7 +28,8 @@ bool fitsAllocationLimit(int width, int height) {
 
 } // namespace
 
-PictureLoader::PictureLoader(Prompts& prompts) : m_prompts(prompts) {}
+PictureLoader::PictureLoader(Prompts& prompts, PictureCache* decoded)
+    : m_prompts(prompts), m_decoded(decoded) {}
 
 QString PictureLoader::resolvePath(const QByteArray& fileName) {
     QString path = fromCp1252(fileName);
@@ -37,6 +39,19 @@ QString PictureLoader::resolvePath(const QByteArray& fileName) {
 #endif
     if (path.isEmpty() || QDir::isAbsolutePath(path)) return path;
     return besideProgram(path);
+}
+
+QImage PictureLoader::decode(const QString& path, const QFileInfo& info) {
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    if (m_decoded)
+        if (std::optional<QImage> kept = m_decoded->find(path, size, modified)) return *kept;
+    QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    const QImage picture = reader.read();
+    // A file that cannot be decoded is tried again next time, and reported again.
+    if (m_decoded && !picture.isNull()) m_decoded->keep(path, size, modified, picture);
+    return picture;
 }
 
 void PictureLoader::report(const QString& text) {
@@ -55,9 +70,7 @@ std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width,
         return std::nullopt;
     }
 
-    QImageReader reader(path);
-    reader.setAllocationLimit(kAllocationLimitMb);
-    const QImage picture = info.isFile() ? reader.read() : QImage();
+    const QImage picture = info.isFile() ? decode(path, info) : QImage();
     if (picture.isNull()) {
         report(QStringLiteral(
                    "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <") +
@@ -81,6 +94,12 @@ std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width,
     }
     if (width <= 0 || height <= 0 || !fitsAllocationLimit(width, height)) return std::nullopt;
 
+    // An opaque picture at its own size is already the bitmap: no copy is made.
+    if (picture.format() == QImage::Format_RGB32 && picture.size() == QSize(width, height)) {
+        m_lastWidth = naturalWidth;
+        m_lastHeight = naturalHeight;
+        return picture;
+    }
     QImage bitmap(width, height, QImage::Format_RGB32);
     if (bitmap.isNull()) return std::nullopt;
     m_lastWidth = naturalWidth;

@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+
+class QFileInfo;
 #include <optional>
 
 namespace folia {
 
+class PictureCache;
 class Prompts;
 
 // Turns a picture file named in a document into a bitmap for the page: checks that the
@@ -15,7 +18,8 @@ class Prompts;
 // failure just gives no bitmap.
 class PictureLoader {
 public:
-    explicit PictureLoader(Prompts& prompts);
+    // With `decoded`, a file decoded before is not decoded again while it is unchanged.
+    explicit PictureLoader(Prompts& prompts, PictureCache* decoded = nullptr);
 
     // The picture at width x height; 0 means the picture's own size. Without `stretch` the
     // picture keeps its proportions: a box relatively narrower than the picture loses
@@ -38,8 +42,10 @@ public:
 
 private:
     void report(const QString& text);
+    QImage decode(const QString& path, const QFileInfo& info);
 
     Prompts& m_prompts;
+    PictureCache* m_decoded;
     int m_lastWidth = 0;
     int m_lastHeight = 0;
 };

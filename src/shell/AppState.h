@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/PageSurfaces.h"
+#include "output/PictureCache.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -29,6 +30,7 @@ struct AppState {
     Settings settings;
     Document document;
     PageSurfaces surfaces;
+    PictureCache pictures; // decoded once, drawn on every render
 
     int currentPage = 1;
     int rememberedPage = 1;

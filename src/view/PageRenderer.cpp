@@ -38,7 +38,7 @@ void paintPage(AppState& state, int page, QImage& surface, const PageLook& look,
     const PageContext context = contextFor(state, page, look.guideOn ? look.guideRow : 0);
     {
         QPainter painter(&surface);
-        PictureLoader loader(prompts);
+        PictureLoader loader(prompts, &state.pictures);
         drawPictures(painter, state.document, page, loader);
         drawMarks(painter, context);
         for (int row = 1; row <= grid::kRows; ++row) {

@@ -1,6 +1,7 @@
 #include "FoliaApp.h"
 
 #include "MainWindow.h"
+#include "common/CloseWhenNoDialog.h"
 #include "common/QtPrompts.h"
 #include "common/TerminationSignal.h"
 #include "settings/SettingsFile.h"
@@ -46,8 +47,8 @@ int runMainWindow(MainWindow& window) {
     window.show();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::received, qApp,
-                     &QApplication::closeAllWindows);
+    QObject::connect(&termination, &TerminationSignal::received, &window,
+                     [&window] { closeWhenNoDialog(window); });
     // The start-up runs inside the event loop, so that an Exit chosen while one of its
     // messages is on screen ends the loop rather than one that has not started yet.
     QTimer::singleShot(0, &window, &MainWindow::initialise);
