@@ -1,6 +1,6 @@
 // Any bytes as "Mis Colores.log": reading must place each whole record in the cell its
 // own column and row name (the last one wins) and nothing elsewhere; saving and reading
-// again must give the same palette in 130 records.
+// again must give the same palette in 130 records, each naming its own place.
 
 #include "FuzzSupport.h"
 #include "settings/FavouritePalette.h"
@@ -25,10 +25,16 @@ PaletteCell cellAt(const char* record) {
             littleAt<uint32_t>(record + 20)};
 }
 
-bool samePalettes(const FavouritePalette& a, const FavouritePalette& b) {
+// A saved cell names its own place, also one that no record named (all zero when read),
+// so read back it is the cell it was with that place.
+bool readBackAsSaved(const FavouritePalette& saved, const FavouritePalette& read) {
     for (int row = 0; row < FavouritePalette::kRows; ++row)
-        for (int column = 0; column < FavouritePalette::kColumns; ++column)
-            if (!(a.cell(column, row) == b.cell(column, row))) return false;
+        for (int column = 0; column < FavouritePalette::kColumns; ++column) {
+            PaletteCell expected = saved.cell(column, row);
+            expected.column = int16_t(column);
+            expected.row = int16_t(row);
+            if (!(read.cell(column, row) == expected)) return false;
+        }
     return true;
 }
 
@@ -61,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(saved.size() == FavouritePalette::kFileSize && saved == loaded->toBytes(),
                 "a save writes the 130 records");
     const std::optional<FavouritePalette> again = loadFavourites(path);
-    fuzz::check(again && samePalettes(*again, *loaded), "a save and a read give the same palette");
+    fuzz::check(again && readBackAsSaved(*loaded, *again),
+                "a save and a read give the same palette");
+    fuzz::check(again->toBytes() == saved, "a second save writes the same bytes");
 
     // Pointer positions anywhere, from the first bytes.
     if (size >= 8) {

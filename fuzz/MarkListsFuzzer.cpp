@@ -11,6 +11,8 @@
 #include "view/MarkLists.h"
 #include "view/RowLayout.h"
 
+#include <algorithm>
+
 using namespace folia;
 
 namespace {
@@ -19,6 +21,11 @@ void checkRange(const PieceRange& range) {
     fuzz::check(grid::isRow(range.row) && grid::isColumn(range.first) &&
                     grid::isColumn(range.last) && range.first <= range.last,
                 "a piece lies on the grid");
+}
+
+// Links keep the order their columns were marked in, right to left too.
+void checkStoredRange(const PieceRange& range) {
+    checkRange({range.row, std::min(range.first, range.last), std::max(range.first, range.last)});
 }
 
 void checkReaders(const LineRecord& record, int pageCount) {
@@ -37,7 +44,7 @@ void checkReaders(const LineRecord& record, int pageCount) {
     for (const PieceRange& piece : boldPieces(record))
         checkRange(piece);
     for (const LinkMark& mark : linkMarks(record)) {
-        checkRange(mark.range);
+        checkStoredRange(mark.range);
         if (const auto page = findLinkTarget(record, mark.code, pageCount))
             fuzz::check(*page >= 1 && *page <= pageCount, "a link leads to a page of the document");
         if (const auto definition = findDefinition(record, mark.code))
