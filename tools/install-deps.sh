@@ -8,6 +8,7 @@ packages=(
     libgif-dev fonts-liberation2
     libgtest-dev libbenchmark-dev
     xvfb xauth
+    libcups2-dev cups cups-client cups-bsd cups-filters
     desktop-file-utils appstream
     clang libclang-rt-14-dev llvm-14
 )

@@ -42,7 +42,7 @@ bool EditorCommands::run(int commandId) {
 }
 
 void EditorCommands::refreshCounts() {
-    const qsizetype lines = countDisplayLines(m_view.text());
+    const qsizetype lines = m_view.displayLineCount();
     m_view.showCounts(QString::number(lines) + m_texts.linesSuffix,
                       QString::number(fullPages(lines)) + m_texts.pagesSuffix);
 }
@@ -63,7 +63,8 @@ void EditorCommands::writeWithFormat() {
     const QString text = m_view.text();
     warnIfUnencodable(text);
     const QString path = besideProgram(QLatin1String(kFormattedFileName));
-    tellWritten(writeFormattedFile(path, text), path, m_texts.formattedSaved);
+    const auto lines = [this](const DisplayLineVisit& visit) { m_view.forEachDisplayLine(visit); };
+    tellWritten(writeFormattedFile(path, text, lines), path, m_texts.formattedSaved);
 }
 
 void EditorCommands::writeWithoutFormat() {

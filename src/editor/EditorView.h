@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/LineLayout.h"
+
 #include <QString>
 #include <utility>
 
@@ -19,6 +21,11 @@ public:
     virtual void select(qsizetype start, qsizetype end) = 0;
     virtual void focusText() = 0;
     virtual void showCounts(const QString& lines, const QString& pages) = 0;
+    // The display lines of text(); a view that keeps them laid out gives them at once.
+    virtual void forEachDisplayLine(const DisplayLineVisit& visit) const {
+        folia::forEachDisplayLine(text(), visit);
+    }
+    virtual qsizetype displayLineCount() const { return countDisplayLines(text()); }
 };
 
 } // namespace folia

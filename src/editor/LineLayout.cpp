@@ -3,14 +3,15 @@
 #include <QString>
 #include <QTextBoundaryFinder>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace folia {
 namespace {
 
-// The wrap rule. The text box draws with Qt's text layout, so the rule is that layout's,
-// restated over character columns; a test lays the same texts out in the box and
-// compares row by row.
+// The wrap rule is that of Qt's text layout at a width of 93 columns, restated over
+// character columns in linear time (Qt's own takes time with the square of a long
+// word); a test lays the same texts out with Qt and compares row by row.
 // - A row may end only where Unicode allows a line break: after a run of spaces, after a
 //   hyphen, and so on. The next word goes down when its last character would pass
 //   column 93.
@@ -20,10 +21,10 @@ namespace {
 //   character. A row that ends at a hard break keeps its trailing blanks, as far as
 //   column 93.
 // - A word longer than a row is cut after the character that fills the row.
-// - A tab takes one column, as every character does in a FOLIA row (QuilletTextBox sets
-//   the box's tab stops one character apart). Unlike spaces it must fit: spaces past
-//   column 93 before a tab send the tab down to start the next row; a tab that is itself
-//   the 94th column ends the row, and the blanks after it start the next one.
+// - A tab takes one column, as every character does in a FOLIA row. Unlike spaces it must
+//   fit: spaces past column 93 before a tab send the tab down to start the next row; a
+//   tab that is itself the 94th column ends the row, and the blanks after it start the
+//   next one.
 
 bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
@@ -70,11 +71,13 @@ inline bool isBlank(QChar c) {
     return kind == CharKind::Space || kind == CharKind::Tab;
 }
 
+} // namespace
+
 // Where a row may end inside a run of non-blank characters. Unicode's rules for the
-// inside of a run look no further than the run, so each run is asked on its own, and
-// only when it holds something other than plain word characters (a hyphen, a bracket,
-// a question mark): most prose runs need no lookup at all.
-class RunBreaks {
+// inside of a run look no further than the run, so each run is asked on its own, whole,
+// and only when it holds something other than plain word characters (a hyphen, a
+// bracket, a question mark): most prose runs need no lookup at all.
+class ParagraphRows::RunBreaks {
 public:
     explicit RunBreaks(QStringView paragraph) : m_text(paragraph) {}
 
@@ -90,8 +93,12 @@ public:
 
 private:
     void examineRunAt(qsizetype p) {
+        // Laid out from the paragraph's start, p always starts a run; laid out again
+        // from a row inside a cut word, it does not, and the run is still taken whole.
         m_start = p;
-        m_end = p;
+        while (m_start > 0 && !isBlank(m_text[m_start - 1]))
+            --m_start;
+        m_end = m_start;
         bool plain = true;
         for (; m_end < m_text.size(); ++m_end) {
             const CharKind kind = kindOf(m_text[m_end]);
@@ -112,80 +119,100 @@ private:
     std::vector<char> m_breaks; // empty for a plain run
 };
 
+ParagraphRows::ParagraphRows(QStringView paragraph)
+    : m_text(paragraph), m_breaks(std::make_unique<RunBreaks>(paragraph)) {}
+
+ParagraphRows::~ParagraphRows() = default;
+
+DisplayLine ParagraphRows::rowAt(qsizetype pos, qsizetype& next) {
+    const QStringView para = m_text;
+    const qsizetype n = para.size();
+    if (n <= kRowColumns) {
+        next = n;
+        return {0, n};
+    }
+    const qsizetype rowStart = pos;
+    qsizetype placed = 0;  // columns settled on the row
+    qsizetype pending = 0; // spaces after them, hanging unless a word follows
+    qsizetype wordEnd = 0; // columns up to the end of the last word
+    qsizetype p = pos;
+    bool softWrap = false;
+    while (p < n) {
+        if (para[p] == u'\t') {
+            // A tab first settles the blanks before it, then must fit itself; either
+            // failing ends the row, the tab hanging in the second case.
+            if (placed > 0 && placed + pending > kRowColumns) {
+                softWrap = true;
+                break;
+            }
+            placed += pending + 1;
+            pending = 0;
+            ++p;
+            if (placed > kRowColumns && placed > 1) {
+                softWrap = true;
+                break;
+            }
+            continue;
+        }
+        if (isBreakableSpace(para[p])) {
+            const qsizetype runStart = p;
+            while (p < n && isBreakableSpace(para[p]))
+                ++p;
+            pending += p - runStart;
+            if (pending > kRowColumns && p < n) {
+                // A run of blanks wider than the row ends the row by itself.
+                softWrap = true;
+                break;
+            }
+            continue;
+        }
+        const qsizetype q = m_breaks->wordEnd(p);
+        if (placed + pending + (q - p) <= kRowColumns) {
+            placed += pending + (q - p);
+            wordEnd = placed;
+            pending = 0;
+            p = q;
+            continue;
+        }
+        softWrap = true;
+        // Blanks that fill the row hang at its end, as a wider run does: the word starts
+        // the next row rather than being cut to one column past the edge.
+        if (placed == 0 && pending < kRowColumns) {
+            // Nothing fits before the word: cut it where the row is full.
+            const qsizetype cut = kRowColumns - pending;
+            placed = pending + cut;
+            wordEnd = placed;
+            pending = 0;
+            p += cut;
+        }
+        break;
+    }
+    next = p;
+    return {rowStart, softWrap ? wordEnd : std::min(placed + pending, kRowColumns)};
+}
+
+namespace {
+
 // Lays out one paragraph (the text between two hard breaks) starting at `offset`.
 void layOutParagraph(QStringView para, qsizetype offset,
                      const std::function<void(const DisplayLine&)>& visit) {
-    const qsizetype n = para.size();
-    if (n <= kRowColumns) {
-        visit({offset, n});
+    if (para.size() <= kRowColumns) {
+        visit({offset, para.size()});
         return;
     }
-    RunBreaks breaks(para);
+    ParagraphRows rows(para);
     qsizetype pos = 0;
     do {
-        const qsizetype rowStart = pos;
-        qsizetype placed = 0;  // columns settled on the row
-        qsizetype pending = 0; // spaces after them, hanging unless a word follows
-        qsizetype wordEnd = 0; // columns up to the end of the last word
-        qsizetype p = pos;
-        bool softWrap = false;
-        while (p < n) {
-            if (para[p] == u'\t') {
-                // A tab first settles the blanks before it, then must fit itself;
-                // either failing ends the row, the tab hanging in the second case.
-                if (placed > 0 && placed + pending > kRowColumns) {
-                    softWrap = true;
-                    break;
-                }
-                placed += pending + 1;
-                pending = 0;
-                ++p;
-                if (placed > kRowColumns && placed > 1) {
-                    softWrap = true;
-                    break;
-                }
-                continue;
-            }
-            if (isBreakableSpace(para[p])) {
-                const qsizetype runStart = p;
-                while (p < n && isBreakableSpace(para[p]))
-                    ++p;
-                pending += p - runStart;
-                if (pending > kRowColumns && p < n) {
-                    // A run of blanks wider than the row ends the row by itself.
-                    softWrap = true;
-                    break;
-                }
-                continue;
-            }
-            const qsizetype q = breaks.wordEnd(p);
-            if (placed + pending + (q - p) <= kRowColumns) {
-                placed += pending + (q - p);
-                wordEnd = placed;
-                pending = 0;
-                p = q;
-                continue;
-            }
-            softWrap = true;
-            // Blanks that fill the row hang at its end, as a wider run does: the word
-            // starts the next row rather than being cut to one column past the edge.
-            if (placed == 0 && pending < kRowColumns) {
-                // Nothing fits before the word: cut it where the row is full.
-                const qsizetype cut = kRowColumns - pending;
-                placed = pending + cut;
-                wordEnd = placed;
-                pending = 0;
-                p += cut;
-            }
-            break;
-        }
-        const qsizetype written = softWrap ? wordEnd : std::min(placed + pending, kRowColumns);
-        visit({offset + rowStart, written});
-        pos = p;
-    } while (pos < n);
+        const DisplayLine row = rows.rowAt(pos, pos);
+        visit({offset + row.start, row.length});
+    } while (pos < para.size());
 }
 
 } // namespace
+
+bool isBlankForLayout(QChar c) {
+    return isBlank(c);
+}
 
 void forEachDisplayLine(QStringView text, const std::function<void(const DisplayLine&)>& visit) {
     const QChar* data = text.data();

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringView>
 #include <functional>
+#include <memory>
 
 namespace folia {
 
@@ -21,10 +22,33 @@ struct DisplayLine {
 
 // Hard line breaks may be LF, CR LF, CR, or the paragraph and line separators that the
 // text widget uses internally; each counts as one break.
-void forEachDisplayLine(QStringView text, const std::function<void(const DisplayLine&)>& visit);
+using DisplayLineVisit = std::function<void(const DisplayLine&)>;
+void forEachDisplayLine(QStringView text, const DisplayLineVisit& visit);
 QList<DisplayLine> displayLines(QStringView text);
 // An empty text is one (empty) display line.
 qsizetype countDisplayLines(QStringView text);
+
+// Lays out one paragraph (text without hard breaks) a row at a time. A row depends only
+// on the text from where it starts, so after an edit the rows can be laid out again from
+// any row start before it.
+class ParagraphRows {
+public:
+    explicit ParagraphRows(QStringView paragraph);
+    ~ParagraphRows();
+    // The row starting at `pos` (0 or where the previous row ended), offsets within the
+    // paragraph; `next` receives where the next row starts, the paragraph's size after the
+    // last row.
+    DisplayLine rowAt(qsizetype pos, qsizetype& next);
+
+private:
+    class RunBreaks;
+    QStringView m_text;
+    std::unique_ptr<RunBreaks> m_breaks;
+};
+
+// Spaces and tabs: between them and a word a row may end.
+bool isBlankForLayout(QChar c);
+
 inline qsizetype fullPages(qsizetype lineCount) {
     return lineCount / kLinesPerPage;
 }

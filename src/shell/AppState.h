@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/PageSurfaces.h"
+#include "output/OutputState.h"
 #include "output/PictureCache.h"
 #include "settings/Settings.h"
 
@@ -48,6 +49,8 @@ struct AppState {
     bool exited = false;
     // The colour picked in the favourite-colours window; black until one is picked.
     uint32_t selectedColour = 0;
+    // The page choice of "Save Image" and the print failures of the last batch.
+    OutputState output;
 
     // Colours that every start sets, whatever the settings file holds.
     uint32_t pageBackground = 16777215;

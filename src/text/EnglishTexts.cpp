@@ -145,6 +145,7 @@ const TextSet& englishTexts() {
         .printResolution = "Print resolution",
         .continueButton = "Continue",
         .noDefaultPrinter = "You do not have a Printer configured by default ...",
+        .printErrorPrefix = "Err: ",
 
         .exportPages = "Export pages",
         .howManyPagesa = "Choose how many pages you want of ",
@@ -156,6 +157,9 @@ const TextSet& englishTexts() {
         .enterFolderName = "Enter a folder name",
         .saveButton = "Save",
         .print = "Print",
+        .folderNotCreated = "The folder could not be created: ",
+        .rangeFromName = "First page of the range",
+        .rangeToName = "Last page of the range",
 
         .readPlainText = "Read plain text",
         .writeWithFormat = "Write plain text with format",

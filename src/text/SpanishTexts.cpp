@@ -145,6 +145,7 @@ const TextSet& spanishTexts() {
         .printResolution = "Resolución de impresión",
         .continueButton = "Seguir",
         .noDefaultPrinter = "No tienes una Impresora configurada por defecto ...",
+        .printErrorPrefix = "Err: ",
 
         .exportPages = "Exportar páginas",
         .howManyPagesa = "Elije cuantas páginas quieres de ",
@@ -156,6 +157,9 @@ const TextSet& spanishTexts() {
         .enterFolderName = "Escribe un nombre de carpeta",
         .saveButton = "Grabar",
         .print = "Imprimir",
+        .folderNotCreated = "No se pudo crear la carpeta: ",
+        .rangeFromName = "Primera página del intervalo",
+        .rangeToName = "Última página del intervalo",
 
         .readPlainText = "Leer texto plano",
         .writeWithFormat = "Grabar texto plano con formato",

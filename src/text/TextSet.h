@@ -66,10 +66,13 @@ struct TextSet {
     QString monochrome, colourMode2, draft, lowResolution, mediumResolution, highResolution;
     QString configurePrinting, numberOfCopies, colourMode, printResolution, continueButton,
         noDefaultPrinter;
+    QString printErrorPrefix; // "Err: " before the printing service's error number
 
     // FOLIA: export
     QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo, allPages,
         enterFolderName, saveButton, print;
+    QString folderNotCreated;           // the export folder could not be made; its path follows
+    QString rangeFromName, rangeToName; // accessible names of the range boxes
 
     // Quillet
     QString readPlainText, writeWithFormat, writeWithoutFormat, find, replace;

@@ -72,6 +72,11 @@ void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {
     paintPage(state, page, state.surfaces.page(page), look, prompts);
 }
 
+void renderPageOnto(QImage& surface, AppState& state, int page, Prompts& prompts) {
+    if (page < 1 || page > Document::kMaxPages) return;
+    paintPage(state, page, surface, PageLook{}, prompts);
+}
+
 PageLook guideLook(const AppState& state, bool guideOn) {
     return guideOn ? PageLook{true, state.settings.position.guideRow, QColor()} : PageLook{};
 }

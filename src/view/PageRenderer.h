@@ -1,5 +1,7 @@
 #pragma once
 
+class QImage;
+
 namespace folia {
 
 struct AppState;
@@ -14,6 +16,10 @@ class Prompts;
 // the result with refreshView. Missing or unreadable picture files are reported through
 // `prompts`. The current page is left as it is.
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts);
+
+// The same without the guide onto any 794 x 1122 surface, such as a page drawn for
+// printing or export; the page's held surface is left alone.
+void renderPageOnto(QImage& surface, AppState& state, int page, Prompts& prompts);
 
 // How a page is drawn with the reading guide on (on its present row) or off.
 PageLook guideLook(const AppState& state, bool guideOn);

@@ -4,6 +4,9 @@
 #include "shell/Ports.h"
 
 // Save Image: page choice, export and printing.
+#include "QtPrintService.h"
+#include "SaveImageDialogs.h"
+#include "shell/SaveImage.h"
 
 // Set up: the configurator.
 #include "ConfiguratorDialog.h"
@@ -15,7 +18,11 @@
 
 namespace folia {
 
-void FoliaDialogs::saveImage() {}
+void FoliaDialogs::saveImage() {
+    SaveImageDialogs dialogs(m_state.texts, m_window);
+    QtPrintService printer;
+    folia::saveImage(m_state, m_view, m_prompts, dialogs, printer);
+}
 
 void FoliaDialogs::setUp() {
     ConfiguratorDialog dialog(m_state, m_prompts, m_window);

@@ -1,10 +1,15 @@
 #include "QuilletTextBox.h"
 
-#include "editor/LineLayout.h"
+#include "QuilletTextBoxAccessible.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextLayout>
+#include <QStyleHints>
 #include <cmath>
 
 namespace folia {
@@ -19,62 +24,419 @@ QFont editorFont(bool bold) {
     return font;
 }
 
-QuilletTextBox::QuilletTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+namespace {
+
+bool isLatin1Printable(QStringView row) {
+    return std::all_of(row.begin(), row.end(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x100; });
+}
+
+} // namespace
+
+QuilletTextBox::QuilletTextBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    installTextBoxAccessibility();
     setFont(editorFont());
-    document()->setDocumentMargin(0);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QFontMetricsF metrics(font());
+    m_advance = metrics.horizontalAdvance(QLatin1Char('0'));
+    m_rowHeight = int(std::ceil(metrics.lineSpacing()));
+    m_ascent = int(std::ceil(metrics.ascent()));
+    m_left = int(m_advance / 2);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    // A tab is one character of a FOLIA row, so it takes one column here too.
-    setTabStopDistance(QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
-    setTabChangesFocus(false);
-}
-
-void QuilletTextBox::fitTextAreaToRow() {
-    // The text area is 93 columns plus a quarter column, so that a 94th character never
-    // fits, whatever the frame and scroll bar of the style; what is left over becomes a
-    // margin of up to half a character on the left and the rest on the right.
-    const qreal advance = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
-    const int textWidth = int(std::ceil(advance * qreal(kRowColumns) + advance / 4));
-    const int inner = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
-    const int spare = std::max(0, inner - textWidth);
-    const int left = std::min(spare, int(advance / 2));
-    setViewportMargins(left, 0, spare - left, 0);
-}
-
-void QuilletTextBox::resizeEvent(QResizeEvent* event) {
-    fitTextAreaToRow();
-    QPlainTextEdit::resizeEvent(event);
-}
-
-QString QuilletTextBox::text() const {
-    // toPlainText would turn no-break spaces into spaces; the raw text keeps them, and
-    // only the block and line separators become '\n' (one character each, so offsets
-    // stay those of the cursor).
-    QString raw = document()->toRawText();
-    for (QChar& c : raw)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-    return raw;
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setBackgroundRole(QPalette::Base);
+    verticalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(),
+            qOverload<>(&QWidget::update));
+    m_edit.onChange([this](qsizetype at, const QString& removed, const QString& inserted) {
+        textChanged(at, removed, inserted);
+    });
+    updateScrollBar();
 }
 
 void QuilletTextBox::setText(const QString& text) {
-    setPlainText(text);
+    m_edit.setText(text);
+    verticalScrollBar()->setValue(0);
+    caretMoved();
 }
 
-QList<std::pair<qsizetype, qsizetype>> QuilletTextBox::shownRows() const {
-    QList<std::pair<qsizetype, qsizetype>> rows;
-    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (layout) layout->ensureBlockLayout(block);
-        const QTextLayout* lines = block.layout();
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            rows.append({block.position() + line.textStart(), line.textLength()});
+std::pair<qsizetype, qsizetype> QuilletTextBox::selection() const {
+    return {m_edit.selectionStart(), m_edit.selectionEnd()};
+}
+
+void QuilletTextBox::select(qsizetype start, qsizetype end) {
+    m_edit.select(start, end);
+    caretMoved();
+}
+
+void QuilletTextBox::replaceRange(qsizetype start, qsizetype end, const QString& with) {
+    m_edit.replaceRange(start, end, with);
+    caretMoved();
+}
+
+int QuilletTextBox::firstShownRow() const {
+    return verticalScrollBar()->value();
+}
+
+int QuilletTextBox::rowsInView() const {
+    return std::max(1, viewport()->height() / m_rowHeight);
+}
+
+void QuilletTextBox::updateScrollBar() {
+    const qsizetype rows = m_edit.wrapped().rowCount();
+    const int inView = rowsInView();
+    verticalScrollBar()->setPageStep(inView);
+    verticalScrollBar()->setRange(0, int(std::max<qsizetype>(0, rows - inView)));
+}
+
+void QuilletTextBox::ensureCaretVisible() {
+    const int row = int(m_edit.wrapped().rowOf(m_edit.caret()));
+    const int first = firstShownRow();
+    if (row < first)
+        verticalScrollBar()->setValue(row);
+    else if (row >= first + rowsInView())
+        verticalScrollBar()->setValue(row - rowsInView() + 1);
+}
+
+void QuilletTextBox::textChanged(qsizetype at, const QString& removed, const QString& inserted) {
+    updateScrollBar();
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent update(this, int(at), removed, inserted);
+        QAccessible::updateAccessibility(&update);
+    }
+}
+
+void QuilletTextBox::caretMoved() {
+    ensureCaretVisible();
+    restartBlink();
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent moved(this, int(m_edit.caret()));
+        QAccessible::updateAccessibility(&moved);
+        QAccessibleTextSelectionEvent selected(this, int(m_edit.selectionStart()),
+                                               int(m_edit.selectionEnd()));
+        QAccessible::updateAccessibility(&selected);
+    }
+    if (inputMethodQuery(Qt::ImEnabled).toBool() && hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle | Qt::ImCursorPosition);
+}
+
+void QuilletTextBox::restartBlink() {
+    m_caretShown = true;
+    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        m_blink.start(flash / 2, this);
+    else
+        m_blink.stop();
+}
+
+void QuilletTextBox::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_blink.timerId()) return QAbstractScrollArea::timerEvent(event);
+    m_caretShown = !m_caretShown;
+    viewport()->update(characterRect(m_edit.caret()).adjusted(-1, 0, 1, 0));
+}
+
+QRect QuilletTextBox::characterRect(qsizetype position) const {
+    const WrappedText& rows = m_edit.wrapped();
+    const qsizetype row = rows.rowOf(position);
+    const qsizetype column = std::min(position - rows.row(row).start, kRowColumns);
+    const int y = int(row - firstShownRow()) * m_rowHeight;
+    return QRect(m_left + int(std::lround(qreal(column) * m_advance)), y,
+                 int(std::lround(m_advance)), m_rowHeight);
+}
+
+qsizetype QuilletTextBox::positionAt(QPoint point) const {
+    const WrappedText& rows = m_edit.wrapped();
+    const qsizetype row = std::clamp<qsizetype>(
+        firstShownRow() + qsizetype(std::floor(qreal(point.y()) / m_rowHeight)), 0,
+        rows.rowCount() - 1);
+    const qsizetype column = qsizetype(std::lround((point.x() - m_left) / m_advance));
+    return m_edit.positionOnRow(row, std::min(column, kRowColumns));
+}
+
+void QuilletTextBox::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    painter.setFont(font());
+    const qsizetype first = firstShownRow();
+    const qsizetype last =
+        std::min(m_edit.wrapped().rowCount(), first + viewport()->height() / m_rowHeight + 1);
+    for (qsizetype row = first; row < last; ++row)
+        drawRow(painter, row, int(row - first) * m_rowHeight);
+    if (hasFocus() && m_caretShown && !m_edit.hasSelection()) {
+        const QRect cell = characterRect(m_edit.caret());
+        painter.fillRect(cell.left(), cell.top(), 1, cell.height(),
+                         palette().color(QPalette::Text));
+    }
+}
+
+void QuilletTextBox::drawRow(QPainter& painter, qsizetype row, int y) const {
+    const WrappedText& rows = m_edit.wrapped();
+    const DisplayLine line = rows.row(row);
+    QString shown = m_edit.text().mid(line.start, line.length);
+    shown.replace(u'\t', u' ');
+    const auto drawText = [&](qsizetype from, qsizetype count) {
+        const QString piece = shown.mid(from, count);
+        const qreal x = m_left + qreal(from) * m_advance;
+        if (isLatin1Printable(piece)) {
+            painter.drawText(QPointF(x, y + m_ascent), piece);
+            return;
+        }
+        // Glyphs from other fonts keep to their cells, as the layout counts them.
+        for (qsizetype i = 0; i < piece.size(); ++i)
+            if (piece[i].unicode() >= 0x20)
+                painter.drawText(QPointF(x + qreal(i) * m_advance, y + m_ascent),
+                                 QString(piece[i]));
+    };
+    painter.setPen(palette().color(QPalette::Text));
+    drawText(0, shown.size());
+
+    // The selection: the row's selected cells, and one more for a selected hard break.
+    const qsizetype end = rows.rowEnd(row);
+    const bool breakSelected = !rows.endsAtSoftWrap(row) && end < m_edit.text().size() &&
+                               m_edit.selectionStart() <= end && m_edit.selectionEnd() > end;
+    const qsizetype from = std::max(m_edit.selectionStart(), line.start) - line.start;
+    const qsizetype to = std::min(
+        std::min(m_edit.selectionEnd(), end) - line.start + (breakSelected ? 1 : 0), kRowColumns);
+    if (from >= to) return;
+    const QRectF cells(m_left + qreal(from) * m_advance, y, qreal(to - from) * m_advance,
+                       m_rowHeight);
+    painter.fillRect(cells, palette().color(QPalette::Highlight));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.save();
+    painter.setClipRect(cells);
+    drawText(from, to - from);
+    painter.restore();
+}
+
+void QuilletTextBox::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBar();
+}
+
+bool QuilletTextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The box's own keys are not shortcuts of the window.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plainText = !key->text().isEmpty() && key->text()[0].isPrint() &&
+                               !(key->modifiers() & Qt::ControlModifier);
+        if (plainText || key == QKeySequence::Copy || key == QKeySequence::Cut ||
+            key == QKeySequence::Paste || key == QKeySequence::Undo || key == QKeySequence::Redo ||
+            key == QKeySequence::SelectAll || key->key() == Qt::Key_Home ||
+            key->key() == Qt::Key_End || key->key() == Qt::Key_Left ||
+            key->key() == Qt::Key_Right || key->key() == Qt::Key_Backspace ||
+            key->key() == Qt::Key_Delete) {
+            event->accept();
+            return true;
         }
     }
-    return rows;
+    return QAbstractScrollArea::event(event);
+}
+
+bool QuilletTextBox::focusNextPrevChild(bool) {
+    // Tab is a character of the text.
+    return false;
+}
+
+void QuilletTextBox::keyPressEvent(QKeyEvent* event) {
+    if (moveCaret(event) || edit(event)) {
+        event->accept();
+        caretMoved();
+        return;
+    }
+    event->ignore();
+}
+
+bool QuilletTextBox::moveCaret(QKeyEvent* event) {
+    struct Move {
+        QKeySequence::StandardKey move, select;
+        std::function<qsizetype(qsizetype)> target;
+    };
+    const qsizetype size = m_edit.text().size();
+    const Move moves[] = {
+        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
+         [this](qsizetype p) { return m_edit.characterAfter(p); }},
+        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
+         [this](qsizetype p) { return m_edit.characterBefore(p); }},
+        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord,
+         [this](qsizetype p) { return m_edit.wordAfter(p); }},
+        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord,
+         [this](qsizetype p) { return m_edit.wordBefore(p); }},
+        {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine,
+         [this](qsizetype p) { return m_edit.rowStartOf(p); }},
+        {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine,
+         [this](qsizetype p) { return m_edit.rowEndOf(p); }},
+        {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument,
+         [](qsizetype) { return qsizetype(0); }},
+        {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument,
+         [size](qsizetype) { return size; }},
+    };
+    for (const Move& move : moves) {
+        const bool extend = event->matches(move.select);
+        if (!extend && !event->matches(move.move)) continue;
+        // A plain arrow on a selection lands at its edge.
+        if (!extend && m_edit.hasSelection() &&
+            (move.move == QKeySequence::MoveToNextChar ||
+             move.move == QKeySequence::MoveToPreviousChar))
+            m_edit.moveTo(move.move == QKeySequence::MoveToNextChar ? m_edit.selectionEnd()
+                                                                    : m_edit.selectionStart(),
+                          false);
+        else
+            m_edit.moveTo(move.target(m_edit.caret()), extend);
+        return true;
+    }
+    const struct {
+        QKeySequence::StandardKey move, select;
+        qsizetype rows;
+    } verticals[] = {
+        {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, 1},
+        {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, -1},
+        {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, rowsInView()},
+        {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage, -rowsInView()},
+    };
+    for (const auto& vertical : verticals) {
+        const bool extend = event->matches(vertical.select);
+        if (!extend && !event->matches(vertical.move)) continue;
+        const int scroll = std::abs(vertical.rows) > 1 ? int(vertical.rows) : 0;
+        m_edit.moveByRows(vertical.rows, extend);
+        verticalScrollBar()->setValue(firstShownRow() + scroll);
+        return true;
+    }
+    if (event == QKeySequence::SelectAll) {
+        m_edit.select(0, size);
+        copyTo(QClipboard::Selection);
+        return true;
+    }
+    return false;
+}
+
+bool QuilletTextBox::edit(QKeyEvent* event) {
+    if (event == QKeySequence::Copy) {
+        copyTo(QClipboard::Clipboard);
+    } else if (event == QKeySequence::Cut) {
+        copyTo(QClipboard::Clipboard);
+        m_edit.eraseTo(m_edit.caret());
+    } else if (event == QKeySequence::Paste) {
+        m_edit.type(QGuiApplication::clipboard()->text());
+    } else if (event == QKeySequence::Undo) {
+        m_edit.undo();
+    } else if (event == QKeySequence::Redo) {
+        m_edit.redo();
+    } else if (event == QKeySequence::DeleteStartOfWord) {
+        m_edit.eraseTo(m_edit.wordBefore(m_edit.caret()));
+    } else if (event == QKeySequence::DeleteEndOfWord) {
+        m_edit.eraseTo(m_edit.wordAfter(m_edit.caret()));
+    } else if (event == QKeySequence::Delete) {
+        m_edit.eraseTo(m_edit.characterAfter(m_edit.caret()));
+    } else if (event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier)) {
+        m_edit.eraseTo(m_edit.characterBefore(m_edit.caret()));
+    } else if (event == QKeySequence::InsertParagraphSeparator ||
+               event == QKeySequence::InsertLineSeparator) {
+        m_edit.type(u"\n");
+    } else if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier) {
+        m_edit.type(u"\t");
+    } else {
+        const QString typed = event->text();
+        const bool control = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        if (typed.isEmpty() || control || !typed[0].isPrint()) return false;
+        m_edit.type(typed);
+    }
+    return true;
+}
+
+void QuilletTextBox::copyTo(int clipboardMode) const {
+    const auto mode = QClipboard::Mode(clipboardMode);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (m_edit.hasSelection() && (mode == QClipboard::Clipboard || clipboard->supportsSelection()))
+        clipboard->setText(m_edit.selectedText(), mode);
+}
+
+void QuilletTextBox::mousePressEvent(QMouseEvent* event) {
+    const qsizetype at = positionAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        m_edit.moveTo(at, event->modifiers() & Qt::ShiftModifier);
+        m_selecting = true;
+    } else if (event->button() == Qt::MiddleButton &&
+               QGuiApplication::clipboard()->supportsSelection()) {
+        m_edit.moveTo(at, false);
+        m_edit.type(QGuiApplication::clipboard()->text(QClipboard::Selection));
+    } else {
+        return;
+    }
+    caretMoved();
+}
+
+void QuilletTextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_selecting) return;
+    QPoint point = event->position().toPoint();
+    // Dragging past the top or bottom scrolls a row at a time.
+    if (point.y() < 0) verticalScrollBar()->setValue(firstShownRow() - 1);
+    if (point.y() >= viewport()->height()) verticalScrollBar()->setValue(firstShownRow() + 1);
+    point.setY(std::clamp(point.y(), 0, viewport()->height() - 1));
+    m_edit.moveTo(positionAt(point), true);
+    caretMoved();
+}
+
+void QuilletTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    m_selecting = false;
+    copyTo(QClipboard::Selection);
+}
+
+void QuilletTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const auto [start, end] = m_edit.wordAround(positionAt(event->position().toPoint()));
+    m_edit.select(start, end);
+    copyTo(QClipboard::Selection);
+    caretMoved();
+}
+
+void QuilletTextBox::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
+    viewport()->update();
+}
+
+void QuilletTextBox::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    m_blink.stop();
+    viewport()->update();
+}
+
+void QuilletTextBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty()) {
+        m_edit.type(event->commitString());
+        caretMoved();
+    }
+    event->accept();
+}
+
+QVariant QuilletTextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        return characterRect(m_edit.caret());
+    case Qt::ImFont:
+        return font();
+    case Qt::ImHints:
+        return int(Qt::ImhMultiLine);
+    case Qt::ImCursorPosition:
+        return int(m_edit.caret() - m_edit.rowStartOf(m_edit.caret()));
+    case Qt::ImAnchorPosition:
+        return int(std::clamp(m_edit.anchor() - m_edit.rowStartOf(m_edit.caret()), qsizetype(0),
+                              kRowColumns));
+    case Qt::ImSurroundingText: {
+        const DisplayLine row = m_edit.wrapped().row(m_edit.wrapped().rowOf(m_edit.caret()));
+        return m_edit.text().mid(
+            row.start, m_edit.wrapped().rowEnd(m_edit.wrapped().rowOf(m_edit.caret())) - row.start);
+    }
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
 }
 
 } // namespace folia

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTextBlock>
 
 namespace folia {
 namespace {
@@ -125,32 +124,29 @@ QString QuilletWindow::text() const {
 
 void QuilletWindow::setText(const QString& text) {
     // One edit step, so that Undo brings back what New, a load or Replace All changed.
-    QTextCursor cursor(m_box->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    cursor.setPosition(0);
-    m_box->setTextCursor(cursor);
+    m_box->setText(text);
 }
 
 std::pair<qsizetype, qsizetype> QuilletWindow::selection() const {
-    const QTextCursor cursor = m_box->textCursor();
-    return {cursor.selectionStart(), cursor.selectionEnd()};
+    return m_box->selection();
 }
 
 void QuilletWindow::select(qsizetype start, qsizetype end) {
-    QTextCursor cursor(m_box->document());
-    cursor.setPosition(int(start));
-    cursor.setPosition(int(end), QTextCursor::KeepAnchor);
-    m_box->setTextCursor(cursor);
-    m_box->ensureCursorVisible();
+    m_box->select(start, end);
 }
 
 void QuilletWindow::focusText() {
     // The box becomes the window's focus; an open find box stays active, so that Enter
     // there goes on finding rather than typing into the text.
     m_box->setFocus(Qt::OtherFocusReason);
+}
+
+void QuilletWindow::forEachDisplayLine(const DisplayLineVisit& visit) const {
+    m_box->rows().forEachRow(visit);
+}
+
+qsizetype QuilletWindow::displayLineCount() const {
+    return m_box->rows().rowCount();
 }
 
 void QuilletWindow::showCounts(const QString& lines, const QString& pages) {

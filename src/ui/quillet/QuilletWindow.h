@@ -35,6 +35,8 @@ public:
     void select(qsizetype start, qsizetype end) override;
     void focusText() override;
     void showCounts(const QString& lines, const QString& pages) override;
+    void forEachDisplayLine(const DisplayLineVisit& visit) const override;
+    qsizetype displayLineCount() const override;
     // What the count timer does every second.
     void refreshCounts() { m_commands.refreshCounts(); }
     const QTimer& countTimer() const { return m_countTimer; }

@@ -1,9 +1,13 @@
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
 #include "folia/ConfiguratorDialog.h"
+#include "folia/ExportPagesDialog.h"
 #include "folia/FavouritesWindow.h"
 #include "folia/MainWindow.h"
 #include "folia/PageViewWidget.h"
+#include "folia/PrintConfigurationDialog.h"
+#include "output/PageChoiceForm.h"
+#include "output/PrintConfigurationForm.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
@@ -159,7 +163,12 @@ TEST_F(KeyboardAccess, TheWindowsOpenedFromTheMenusNameEveryControl) {
     MainWindow& w = open();
     ConfiguratorDialog configurator(state, prompts, &w);
     FavouritesWindow favourites(state, prompts, &w);
-    for (QWidget* dialog : std::initializer_list<QWidget*>{&configurator, &favourites}) {
+    PageChoiceForm choice(state.output, state.texts, 1, 2);
+    ExportPagesDialog pages(choice, state.texts, &w);
+    PrintConfigurationForm printing(state.settings.print, state.texts, QStringLiteral("queue"));
+    PrintConfigurationDialog printer(printing, state.texts, &w);
+    for (QWidget* dialog :
+         std::initializer_list<QWidget*>{&configurator, &favourites, &pages, &printer}) {
         dialog->show();
         EXPECT_EQ(unnamedControls(dialog).toStdString(), "") << dialog->metaObject()->className();
         dialog->hide();
