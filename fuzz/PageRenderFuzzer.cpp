@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeFile(settingsFile, input);
 
     fuzz::FuzzedPage fuzzed = fuzz::pageFrom(input);
-    AppState state(englishTexts());
+    // One state for every run, its surfaces' memory reused as the program reuses it
+    // between documents; every page is drawn afresh.
+    static AppState state(englishTexts());
+    state.surfaces.markAllStale(PageLook{}, false);
     state.settings = loadSettings(settingsFile);
     state.document = std::move(fuzzed.document);
     state.settings.position.guideRow = static_cast<int16_t>(fuzzed.guideRow);

@@ -14,6 +14,7 @@ if [ $# -gt 0 ]; then harnesses=("$@"); else
     for dir in "$here"/corpus/*/; do harnesses+=("$(basename "$dir")"); done
 fi
 mkdir -p "$build/fuzz-logs"
+export LSAN_OPTIONS="suppressions=$here/../tests/support/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 run_one() {
     local name=$1 build=$2 seconds=$3 here=$4
