@@ -7,9 +7,9 @@
 #include "output/PageFurniture.h"
 #include "settings/SettingsFile.h"
 #include "shell/AppState.h"
+#include "shell/PageRenderer.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QImage>
 

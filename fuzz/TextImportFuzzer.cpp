@@ -6,6 +6,7 @@
 #include "document/TextImport.h"
 #include "output/PictureLoader.h"
 #include "shell/AppState.h"
+#include "shell/DocumentActions.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
 
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.currentPage = Document::kMaxPages;
     test::RecordingView view;
     test::ScriptedPrompts prompts;
-    fuzz::check(importText(state, view, prompts, path), "an existing file is imported");
+    fuzz::check(importTextFile(state, view, prompts, path), "an existing file is imported");
 
     const Expected expected = expectedImport(bytes);
     const Document& document = state.document;

@@ -1012,15 +1012,30 @@ def write_legend(path):
         f.write("\n".join(lines) + "\n")
 
 
+# Which library carries which pictures: each goes with the code that shows it, so that
+# Quillet carries its own icon and nothing of FOLIA's artwork.
+RESOURCE_OWNERS = [
+    ("src_view", "symbols", lambda f: f.startswith("symbols/")),
+    ("src_ui_quillet", "quillet_artwork", lambda f: f.startswith("quillet/")),
+    ("src_ui_folia", "folia_artwork", lambda f: True),
+]
+
+
 def write_cmake_list(files):
     """The resource list is written here too, so it always names exactly the files drawn."""
     lines = [
         "# Written by tools/make_artwork.py together with the pictures it lists; regenerate, do not edit.",
-        'qt_add_resources(folia_core "artwork"',
-        '    PREFIX "/"',
-        '    BASE "${CMAKE_CURRENT_SOURCE_DIR}"',
-        "    FILES",
-    ] + ["        %s" % f for f in files] + [")"]
+    ]
+    left = list(files)
+    for target, name, owns in RESOURCE_OWNERS:
+        owned = [f for f in left if owns(f)]
+        left = [f for f in left if not owns(f)]
+        lines += [
+            'qt_add_resources(%s "%s"' % (target, name),
+            '    PREFIX "/"',
+            '    BASE "${CMAKE_CURRENT_SOURCE_DIR}"',
+            "    FILES",
+        ] + ["        %s" % f for f in owned] + [")"]
     with open(os.path.join(RESOURCES, "CMakeLists.txt"), "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
 

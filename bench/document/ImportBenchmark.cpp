@@ -1,10 +1,10 @@
 // Importing a 13,000-line text: 200 full pages, as the "New" command does it (the pages
 // are drawn when they are shown), into a fresh program state and over a previous
 // document.
-#include "document/TextImport.h"
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "shell/QuietPrompts.h"
+#include "shell/DocumentActions.h"
 #include "support/IdleView.h"
 #include "text/TextSet.h"
 
@@ -51,7 +51,7 @@ void importFresh(benchmark::State& state) {
     QuietPrompts prompts;
     for (auto _ : state) {
         AppState app(englishTexts());
-        importText(app, view, prompts, textPath());
+        importTextFile(app, view, prompts, textPath());
         benchmark::DoNotOptimize(app.document.pageCount);
     }
 }
@@ -61,9 +61,9 @@ void importOverPreviousDocument(benchmark::State& state) {
     IdleView view;
     QuietPrompts prompts;
     AppState app(englishTexts());
-    importText(app, view, prompts, textPath());
+    importTextFile(app, view, prompts, textPath());
     for (auto _ : state) {
-        importText(app, view, prompts, textPath());
+        importTextFile(app, view, prompts, textPath());
         benchmark::DoNotOptimize(app.document.pageCount);
     }
 }

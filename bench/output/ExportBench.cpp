@@ -1,15 +1,15 @@
 #include "common/ProgramFolder.h"
 #include "folia/QtPrintService.h"
 #include "output/OutputState.h"
+#include "prompts/QuietPrompts.h"
 #include "settings/Settings.h"
 #include "shell/AppState.h"
-#include "shell/QuietPrompts.h"
+#include "shell/PageRenderer.h"
 #include "shell/SaveImage.h"
 #include "support/BenchDocument.h"
 #include "support/IdleView.h"
 #include "support/PrivatePrintQueue.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,15 +6,15 @@
 // measured in a child process, beside that of a start-up without a document.
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
-#include "shell/QuietPrompts.h"
+#include "shell/PageInteraction.h"
 #include "support/BenchDocument.h"
 #include "support/IdleView.h"
 #include "text/TextSet.h"
 #include "ui/folia/MainWindow.h"
-#include "view/PageInteraction.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Ports.h"
+#include "shell/MainView.h"
 
 namespace folia::bench {
 

@@ -1,9 +1,9 @@
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "shell/QuietPrompts.h"
+#include "shell/PageRenderer.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageRenderer.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,10 +1,9 @@
 #include "TextImport.h"
 
+#include "Document.h"
+#include "PageSurfaces.h"
 #include "common/EventPump.h"
 #include "output/PictureLoader.h"
-#include "shell/AppState.h"
-#include "shell/Ports.h"
-#include "text/TextSet.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,16 +60,17 @@ private:
 // Fills the document row by row, page after page.
 class Importer {
 public:
-    Importer(AppState& state, MainView& view, Prompts& prompts)
-        : m_state(state), m_view(view), m_pictures(prompts, &state.pictures) {}
+    Importer(Document& document, PageSurfaces& surfaces, PictureLoader& pictures,
+             const PageStarted& pageStarted)
+        : m_document(document), m_surfaces(surfaces), m_pictures(pictures),
+          m_pageStarted(pageStarted) {}
 
     void start() {
-        m_state.documentPresent = true;
-        m_state.document.clear();
+        m_document.clear();
         // The import has told about the pictures it could not load; drawing the pages
         // later stays quiet about them.
-        m_state.surfaces.markAllStale(PageLook{}, false);
-        m_state.surfaces.view().fill(Qt::white);
+        m_surfaces.markAllStale(PageLook{}, false);
+        m_surfaces.view().fill(Qt::white);
         beginPage(1);
     }
 
@@ -89,22 +89,15 @@ public:
         return true;
     }
 
-    void finish() {
-        m_state.currentPage = 1;
-        m_view.setCaption(pageCaption(m_state.texts, 1, m_state.document.pageCount));
-    }
-
 private:
     void beginPage(int page) {
         m_page = page;
-        m_state.currentPage = page;
-        m_state.document.pageCount = page;
-        const TextSet& texts = m_state.texts;
-        m_view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
+        m_document.pageCount = page;
+        m_pageStarted(page);
     }
 
     LineRecord& placeRow(int row) {
-        LineRecord& record = m_state.document.editRow(m_page, row);
+        LineRecord& record = m_document.editRow(m_page, row);
         record.lineNumber = m_lineCounter;
         record.page = m_page;
         record.lineOnPage = static_cast<int16_t>(row);
@@ -123,16 +116,17 @@ private:
         const int extraRows = height / kRowHeight;
         for (int row = m_row; row <= m_row + extraRows; ++row)
             placeRow(row);
-        LineRecord& first = m_state.document.editRow(m_page, m_row);
+        LineRecord& first = m_document.editRow(m_page, m_row);
         first.setText(TextField::Text, path);
         first.imageStart = 1;
         m_row += extraRows;
         m_lineCounter += extraRows;
     }
 
-    AppState& m_state;
-    MainView& m_view;
-    PictureLoader m_pictures;
+    Document& m_document;
+    PageSurfaces& m_surfaces;
+    PictureLoader& m_pictures;
+    const PageStarted& m_pageStarted;
     int m_page = 1;
     int m_row = 0;
     int32_t m_lineCounter = 0;
@@ -158,14 +152,14 @@ bool isReadableTextFile(const QString& path) {
     return openForReading(file);
 }
 
-bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
+bool importText(Document& document, PageSurfaces& surfaces, PictureLoader& pictures,
+                const QString& path, const PageStarted& pageStarted) {
     QFile file(path);
     if (!openForReading(file)) return false;
 
-    view.startBusyAnimation();
     EventPump pump;
     LineReader reader(file, pump);
-    Importer importer(state, view, prompts);
+    Importer importer(document, surfaces, pictures, pageStarted);
     importer.start();
     // Even an empty file gives one (empty) line.
     bool full = !importer.add(reader.next(kStoredLineLength));
@@ -173,9 +167,6 @@ bool importText(AppState& state, MainView& view, Prompts& prompts, const QString
         full = !importer.add(reader.next(kStoredLineLength));
         pump.pump();
     }
-    importer.finish();
-    view.stopBusyAnimation();
-    view.focusPage();
     return true;
 }
 

@@ -2,21 +2,27 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace folia {
 
-struct AppState;
-class MainView;
-class Prompts;
+class Document;
+class PageSurfaces;
+class PictureLoader;
+
+// Told the number of each page as the import starts filling it.
+using PageStarted = std::function<void(int page)>;
 
 // Replaces the document with the lines of a text file: 65 rows a page, lines cut at 113
 // characters, picture lines ("{@@...,path}") taking as many rows as the picture is high.
 // Lines may end in CR LF, LF or CR; their bytes are stored as read (Windows-1252). A
 // file longer than 200 pages is cut after page 200. Its pages are drawn when they are
-// first shown; missing pictures are reported by the import, not again by that drawing.
-// Returns false, with the document unchanged, when the file cannot be opened.
-bool importText(AppState& state, MainView& view, Prompts& prompts, const QString& path);
+// first shown; missing pictures are reported by `pictures`, not again by that drawing.
+// The view surface is cleared. Returns false, with the document unchanged, when the file
+// cannot be opened.
+bool importText(Document& document, PageSurfaces& surfaces, PictureLoader& pictures,
+                const QString& path, const PageStarted& pageStarted);
 
 // True when the path names a file that can be opened for reading (not a folder).
 bool isReadableTextFile(const QString& path);

@@ -7,8 +7,8 @@
 #include "editor/FormattedFile.h"
 #include "editor/LineLayout.h"
 #include "editor/PlainTextFile.h"
-#include "shell/Ports.h"
-#include "shell/WriteFailureReport.h"
+#include "prompts/Prompts.h"
+#include "prompts/WriteFailureReport.h"
 #include "text/TextSet.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "FindReplace.h"
 
 #include "editor/EditorView.h"
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
 
 namespace folia {

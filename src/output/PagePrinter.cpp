@@ -1,7 +1,7 @@
 #include "PagePrinter.h"
 
 #include "OutputState.h"
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
 
 namespace folia {

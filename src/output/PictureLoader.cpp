@@ -3,7 +3,7 @@
 #include "PictureCache.h"
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,19 +3,20 @@
 #include "AppState.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
+#include "PageInteraction.h"
 #include "PagePrompt.h"
-#include "Ports.h"
-#include "WriteFailureReport.h"
+#include "PageRenderer.h"
 #include "common/Cp1252.h"
 #include "common/LenientNumber.h"
 #include "document/CacheFile.h"
 #include "document/TextImport.h"
+#include "prompts/Prompts.h"
+#include "prompts/WriteFailureReport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
-#include "view/PageRenderer.h"
 
 #include <QFileInfo>
 
@@ -144,7 +145,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_state.tickFlags.fill(false);
     m_state.viewOffset = 0;
     const int32_t serial = m_state.document.markSerial; // serials go on across documents
-    importText(m_state, m_view, m_prompts, path);
+    importTextFile(m_state, m_view, m_prompts, path);
     m_state.document.markSerial = serial;
     m_view.focusPage();
     showView(m_state, m_view);

@@ -1,8 +1,8 @@
 #include "ConfiguratorExit.h"
 
 #include "AppState.h"
-#include "Ports.h"
-#include "WriteFailureReport.h"
+#include "prompts/Prompts.h"
+#include "prompts/WriteFailureReport.h"
 #include "settings/SettingsFile.h"
 #include "text/TextSet.h"
 

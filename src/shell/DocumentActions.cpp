@@ -2,12 +2,16 @@
 
 #include "AppState.h"
 #include "CommandIds.h"
+#include "MainView.h"
 #include "PageActions.h"
-#include "Ports.h"
-#include "WriteFailureReport.h"
+#include "PageRenderer.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
-#include "view/PageRenderer.h"
+#include "document/TextImport.h"
+#include "output/PictureLoader.h"
+#include "prompts/Prompts.h"
+#include "prompts/WriteFailureReport.h"
+#include "text/TextSet.h"
 
 namespace folia {
 namespace {
@@ -57,6 +61,23 @@ bool loadAndRerender(AppState& state, MainView& view) {
     }
     showView(state, view);
     return loaded;
+}
+
+bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
+    const TextSet& texts = state.texts;
+    PictureLoader pictures(prompts, &state.pictures);
+    view.startBusyAnimation();
+    const bool imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
+        state.currentPage = page;
+        view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
+    });
+    view.stopBusyAnimation();
+    if (!imported) return false;
+    state.documentPresent = true;
+    state.currentPage = 1;
+    showPageCaption(state, view);
+    view.focusPage();
+    return true;
 }
 
 } // namespace folia

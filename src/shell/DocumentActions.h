@@ -2,6 +2,8 @@
 
 #include "common/AtomicFile.h"
 
+#include <QString>
+
 namespace folia {
 
 struct AppState;
@@ -21,5 +23,10 @@ void rememberPage(AppState& state, MainView& view);
 // Loads "cache.04", marks every page to be drawn again when it is shown, then shows the
 // remembered page. Returns false, changing nothing, when the file cannot be loaded.
 bool loadAndRerender(AppState& state, MainView& view);
+
+// Replaces the document with a text file under the busy animation, the caption naming the
+// page being filled, then names page 1 of the new document and gives the page the focus.
+// Returns false, changing nothing, when the file cannot be opened.
+bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path);
 
 } // namespace folia

@@ -1,7 +1,7 @@
 #include "FavouritesSession.h"
 
 #include "AppState.h"
-#include "Ports.h"
+#include "prompts/Prompts.h"
 #include "settings/PaletteImage.h"
 #include "text/TextSet.h"
 #include "text/WriteFailureText.h"

@@ -3,15 +3,16 @@
 #include "AppState.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
+#include "PageInteraction.h"
 #include "PagePrompt.h"
-#include "Ports.h"
 #include "common/Cp1252.h"
 #include "common/EventPump.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageInteraction.h"
 
 #include <QElapsedTimer>
 #include <QThread>

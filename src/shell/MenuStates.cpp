@@ -1,7 +1,7 @@
 #include "MenuStates.h"
 
 #include "CommandIds.h"
-#include "Ports.h"
+#include "MainView.h"
 
 #include <initializer_list>
 

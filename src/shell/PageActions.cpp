@@ -1,9 +1,10 @@
 #include "PageActions.h"
 
 #include "AppState.h"
-#include "Ports.h"
+#include "MainView.h"
+#include "PageRenderer.h"
 #include "output/PageFurniture.h"
-#include "view/PageRenderer.h"
+#include "prompts/Prompts.h"
 
 namespace folia {
 

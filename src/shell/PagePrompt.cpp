@@ -1,9 +1,9 @@
 #include "PagePrompt.h"
 
 #include "AppState.h"
-#include "Ports.h"
 #include "common/Cp1252.h"
 #include "common/LenientNumber.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
 
 namespace folia {

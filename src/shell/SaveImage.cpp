@@ -1,9 +1,9 @@
 #include "SaveImage.h"
 
 #include "AppState.h"
+#include "MainView.h"
 #include "PageActions.h"
-#include "Ports.h"
-#include "QuietPrompts.h"
+#include "PageRenderer.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
 #include "output/PageChoiceForm.h"
@@ -11,8 +11,9 @@
 #include "output/PageFurniture.h"
 #include "output/PagePrinter.h"
 #include "output/PrintConfigurationForm.h"
+#include "prompts/Prompts.h"
+#include "prompts/QuietPrompts.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QPainter>
 #include <vector>

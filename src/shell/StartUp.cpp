@@ -3,12 +3,13 @@
 #include "AppState.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
-#include "Ports.h"
+#include "PageRenderer.h"
 #include "document/CacheFile.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/PageRenderer.h"
 
 #include <QFileInfo>
 #include <QImageWriter>

@@ -1,7 +1,9 @@
 #include "document/TextImport.h"
-#include "shell/AppState.h"
-#include "support/FakePorts.h"
-#include "text/TextSet.h"
+#include "document/Document.h"
+#include "document/PageSurfaces.h"
+#include "output/PictureCache.h"
+#include "output/PictureLoader.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -11,20 +13,6 @@
 using namespace folia;
 
 namespace {
-
-struct RecordingView : MainView {
-    void setCaption(const QString& text) override { captions << text; }
-    void setCommandEnabled(int, bool) override {}
-    void setCommandChecked(int, bool) override {}
-    void rebuildMenu() override {}
-    void showView(const QImage&) override {}
-    void startBusyAnimation() override { ++busy; }
-    void stopBusyAnimation() override { --busy; }
-    void focusPage() override { ++focus; }
-    QStringList captions;
-    int busy = 0;
-    int focus = 0;
-};
 
 QByteArray numberedLines(int count, const QByteArray& end = "\r\n") {
     QByteArray text;
@@ -48,8 +36,12 @@ protected:
         file.close();
         return importPath(file.fileName());
     }
-    bool importPath(const QString& path) { return importText(state, view, prompts, path); }
-    const LineRecord& at(int page, int row) const { return state.document.row(page, row); }
+    bool importPath(const QString& path) {
+        pagesStarted.clear();
+        return importText(document, surfaces, pictures, path,
+                          [this](int page) { pagesStarted.push_back(page); });
+    }
+    const LineRecord& at(int page, int row) const { return document.row(page, row); }
     QByteArray textAt(int page, int row) const { return at(page, row).text(TextField::Text); }
     int presentRows(int page) const {
         int count = 0;
@@ -59,22 +51,20 @@ protected:
     }
 
     QTemporaryDir dir;
-    AppState state{englishTexts()};
-    RecordingView view;
+    Document document;
+    PageSurfaces surfaces;
+    PictureCache decoded;
     test::ScriptedPrompts prompts;
+    PictureLoader pictures{prompts, &decoded};
+    std::vector<int> pagesStarted;
 };
 
 } // namespace
 
 TEST_F(TextImportTest, SixtyFiveRowsAPageNumberedThroughTheDocument) {
     ASSERT_TRUE(import(numberedLines(130)));
-    EXPECT_EQ(state.document.pageCount, 2);
-    EXPECT_TRUE(view.captions.contains("Page 2 ... "));
-    EXPECT_EQ(view.captions.last(), "Page 1 of 2");
-    EXPECT_EQ(state.currentPage, 1);
-    EXPECT_TRUE(state.documentPresent);
-    EXPECT_EQ(view.busy, 0);
-    EXPECT_EQ(view.focus, 1);
+    EXPECT_EQ(document.pageCount, 2);
+    EXPECT_EQ(pagesStarted, (std::vector<int>{1, 2}));
     const LineRecord& line66 = at(2, 1);
     EXPECT_EQ(line66.lineNumber, 66);
     EXPECT_EQ(line66.page, 2);
@@ -83,7 +73,7 @@ TEST_F(TextImportTest, SixtyFiveRowsAPageNumberedThroughTheDocument) {
     EXPECT_EQ(presentRows(1) + presentRows(2), 130);
 
     ASSERT_TRUE(import(numberedLines(131)));
-    EXPECT_EQ(view.captions.last(), "Page 1 of 3");
+    EXPECT_EQ(pagesStarted, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(presentRows(3), 1);
 
     ASSERT_TRUE(import(QByteArray())); // an empty file: one page, one empty row
@@ -111,18 +101,18 @@ TEST_F(TextImportTest, AnyLineEndAndTheBytesAsRead) {
 
 TEST_F(TextImportTest, MoreThan200PagesAreCutAfterPage200) {
     ASSERT_TRUE(import(numberedLines(200 * 65 + 500, "\n")));
-    EXPECT_EQ(state.document.pageCount, 200);
+    EXPECT_EQ(document.pageCount, 200);
     EXPECT_EQ(at(200, 65).text(TextField::Text), "line 13000");
-    EXPECT_EQ(view.captions.last(), "Page 1 of 200");
+    EXPECT_EQ(pagesStarted.back(), 200);
 
     // A second, shorter text leaves nothing of the first.
-    state.document.editRow(2, 5).setText(TextField::HorizontalMarks, "5,3,9;");
+    document.editRow(2, 5).setText(TextField::HorizontalMarks, "5,3,9;");
     ASSERT_TRUE(import("only\r\n"));
-    EXPECT_EQ(state.document.pageCount, 1);
+    EXPECT_EQ(document.pageCount, 1);
     for (int page = 2; page <= 200; ++page)
         ASSERT_EQ(presentRows(page), 0);
-    EXPECT_EQ(state.surfaces.heldCount(), 0);
-    EXPECT_TRUE(state.document.row(2, 5).text(TextField::HorizontalMarks).isEmpty());
+    EXPECT_EQ(surfaces.heldCount(), 0);
+    EXPECT_TRUE(document.row(2, 5).text(TextField::HorizontalMarks).isEmpty());
 }
 
 TEST_F(TextImportTest, APictureTakesTheRowsOfItsHeightWhenItFits) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorView.h"
-#include "support/FakePorts.h"
+#include "support/ScriptedPrompts.h"
 
 namespace folia::test {
 

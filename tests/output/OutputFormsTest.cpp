@@ -3,7 +3,7 @@
 #include "output/PrintConfigurationForm.h"
 #include "settings/Settings.h"
 #include "support/FakeOutput.h"
-#include "support/FakePorts.h"
+#include "support/ScriptedPrompts.h"
 #include "text/TextSet.h"
 
 #include <gtest/gtest.h>

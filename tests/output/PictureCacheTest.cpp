@@ -1,6 +1,6 @@
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
-#include "support/FakePorts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "output/PictureLoader.h"
 #include "common/ProgramFolder.h"
-#include "support/FakePorts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QBuffer>
 #include <QDir>

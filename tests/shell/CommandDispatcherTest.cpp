@@ -214,7 +214,12 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(prompts.dialogs[0].filterDescription, "Text");
     EXPECT_EQ(prompts.dialogs[0].filterPattern, "*.*");
     EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_TRUE(view.captions.contains("Page 2 ... ")) << "the page being filled is named";
     EXPECT_EQ(view.caption, "Page 1 of 2");
+    EXPECT_EQ(state.currentPage, 1);
+    EXPECT_TRUE(state.documentPresent);
+    EXPECT_EQ(view.busyStarts, view.busyStops);
+    EXPECT_GT(view.pageFocused, 0);
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
     EXPECT_TRUE(view.isEnabled(command::Undo));
     EXPECT_FALSE(state.dialogBusy);

@@ -4,9 +4,9 @@
 #include "document/CacheFile.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
+#include "shell/PageInteraction.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
 
 #include <QFile>
 #include <QTemporaryDir>

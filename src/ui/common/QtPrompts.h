@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
 
 class QWidget;
 

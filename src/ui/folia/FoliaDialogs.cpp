@@ -1,7 +1,7 @@
 #include "FoliaDialogs.h"
 
+#include "prompts/Prompts.h"
 #include "shell/AppState.h"
-#include "shell/Ports.h"
 
 // Save Image: page choice, export and printing.
 #include "QtPrintService.h"

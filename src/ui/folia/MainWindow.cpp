@@ -8,10 +8,10 @@
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
 #include "shell/MenuModel.h"
+#include "shell/PageInteraction.h"
 #include "shell/StartUp.h"
 #include "text/MenuMnemonics.h"
 #include "text/TextSet.h"
-#include "view/PageInteraction.h"
 
 #include <QAction>
 #include <QApplication>

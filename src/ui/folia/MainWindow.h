@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
+#include "shell/MainView.h"
 
 #include <QMainWindow>
 #include <QPointer>

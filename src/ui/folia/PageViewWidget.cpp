@@ -1,8 +1,8 @@
 #include "PageViewWidget.h"
 
+#include "shell/PageInteraction.h"
 #include "text/TextSet.h"
 #include "view/CharacterGrid.h"
-#include "view/PageInteraction.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

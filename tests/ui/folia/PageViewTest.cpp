@@ -1,9 +1,9 @@
 #include "folia/PageViewWidget.h"
 #include "shell/CommandIds.h"
+#include "shell/InteractionFakes.h"
 #include "shell/PageActions.h"
-#include "view/InteractionFakes.h"
+#include "shell/PageInteraction.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageInteraction.h"
 
 #include <QApplication>
 #include <QTest>

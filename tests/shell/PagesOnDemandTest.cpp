@@ -1,8 +1,8 @@
 #include "InteractionFakes.h"
 #include "shell/PageActions.h"
+#include "shell/PageInteraction.h"
+#include "shell/PageRenderer.h"
 #include "view/MarkEntryBuilders.h"
-#include "view/PageInteraction.h"
-#include "view/PageRenderer.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

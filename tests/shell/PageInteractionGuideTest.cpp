@@ -1,5 +1,5 @@
 #include "InteractionFakes.h"
-#include "view/ReadingGuide.h"
+#include "shell/ReadingGuide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ReadingGuide.h"
 
-#include "CharacterGrid.h"
+#include "AppState.h"
 #include "document/Document.h"
-#include "shell/AppState.h"
+#include "view/CharacterGrid.h"
 
 #include <algorithm>
 

@@ -6,8 +6,12 @@ namespace folia {
 
 struct AppState;
 struct PageLook;
+struct PageStyle;
 class MainView;
 class Prompts;
+
+// The settings and colours in force, as pages are drawn with them.
+PageStyle pageStyle(const AppState& state);
 
 // Draws page `page` from its records onto its surface: pictures, marks, the row texts
 // with their inline symbols and, when `guideOn`, the reading-guide bar on the guide row,

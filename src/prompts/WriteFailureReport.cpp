@@ -1,6 +1,6 @@
 #include "WriteFailureReport.h"
 
-#include "Ports.h"
+#include "Prompts.h"
 #include "text/TextSet.h"
 #include "text/WriteFailureText.h"
 

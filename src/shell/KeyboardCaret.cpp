@@ -1,9 +1,9 @@
 #include "KeyboardCaret.h"
 
-#include "CharacterGrid.h"
-#include "RowLayout.h"
+#include "AppState.h"
 #include "document/PageSurfaces.h"
-#include "shell/AppState.h"
+#include "view/CharacterGrid.h"
+#include "view/RowLayout.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "PageViewDescription.h"
 
-#include "RowLayout.h"
+#include "AppState.h"
 #include "common/Cp1252.h"
-#include "shell/AppState.h"
 #include "text/TextSet.h"
+#include "view/RowLayout.h"
 
 #include <algorithm>
 

@@ -1,5 +1,10 @@
-#include "view/PageRenderer.h"
-#include "support/FakePorts.h"
+#include "view/PagePainter.h"
+#include "document/PageSurfaces.h"
+#include "output/PictureCache.h"
+#include "output/PictureLoader.h"
+#include "settings/Settings.h"
+#include "support/DocumentRows.h"
+#include "support/ScriptedPrompts.h"
 #include "text/TextSet.h"
 #include "view/GridText.h"
 #include "view/InlineSymbolPainter.h"
@@ -20,16 +25,16 @@ const QColor kRed = colourOf(255), kBlue = colourOf(0xFF0000), kGreen = colourOf
 const QColor kBlack(Qt::black), kSilver = colourOf(12632256);
 
 // A one-page document whose rows the tests fill, rendered onto a white page.
-class PageRenderer : public ::testing::Test {
+class PagePainter : public ::testing::Test {
 protected:
-    PageRenderer() : state(englishTexts()) {
-        state.settings.colours.horizontal = 255;
-        state.settings.colours.vertical = 0xFF0000;
-        state.settings.colours.link = 0x00FF00;
+    PagePainter() {
+        settings.colours.horizontal = 255;
+        settings.colours.vertical = 0xFF0000;
+        settings.colours.link = 0x00FF00;
     }
 
     LineRecord& row(int r, const QByteArray& text = {}, const QByteArray& alignment = {}) {
-        LineRecord& record = putRow(state.document, 1, r, text);
+        LineRecord& record = putRow(document, 1, r, text);
         record.setText(TextField::Alignment, alignment);
         return record;
     }
@@ -40,13 +45,19 @@ protected:
     }
 
     const QImage& render(bool guideOn = false) {
-        state.surfaces.renew(1);
-        renderPage(state, 1, guideOn, prompts);
-        return state.surfaces.page(1);
+        surface = PageSurfaces::whitePage();
+        const PageLook look = guideOn ? PageLook{true, settings.position.guideRow, {}} : PageLook{};
+        PictureLoader pictures(prompts, &decoded);
+        paintPage(surface, document, 1, withOutline(look), style, pictures);
+        return surface;
     }
 
-    AppState state;
+    Document document;
+    Settings settings;
+    PageStyle style{settings, englishTexts(), 16777215, 12632256};
+    PictureCache decoded;
     ScriptedPrompts prompts;
+    QImage surface;
 };
 
 QColor at(const QImage& image, int x, int y) {
@@ -80,7 +91,7 @@ QImage textOnly(const LineRecord& record, int r) {
 
 } // namespace
 
-TEST_F(PageRenderer, EveryGlyphStandsInItsCell) {
+TEST_F(PagePainter, EveryGlyphStandsInItsCell) {
     QByteArray text;
     for (int i = 0; i < 113; ++i)
         text += i % 2 ? ' ' : 'M';
@@ -95,7 +106,7 @@ TEST_F(PageRenderer, EveryGlyphStandsInItsCell) {
         }
 }
 
-TEST_F(PageRenderer, TextIsBlackOnWhiteWithoutAntialiasingOnItsBaseline) {
+TEST_F(PagePainter, TextIsBlackOnWhiteWithoutAntialiasingOnItsBaseline) {
     row(3, "The quick brown fox jumps over the lazy dog 0123456789 ,;.");
     row(4, "MMMM");
     const QImage& page = render();
@@ -105,7 +116,7 @@ TEST_F(PageRenderer, TextIsBlackOnWhiteWithoutAntialiasingOnItsBaseline) {
     EXPECT_FALSE(hasInk(page, QRect(24, 48 + 11, 32, 5)));
 }
 
-TEST_F(PageRenderer, AlignedRowsStartWhereTheirCodeSays) {
+TEST_F(PagePainter, AlignedRowsStartWhereTheirCodeSays) {
     row(4, "MMMMMMMMMM", "AL3");
     row(5, "MMMMMMMMMM", "AL2");
     const QImage& page = render();
@@ -115,7 +126,7 @@ TEST_F(PageRenderer, AlignedRowsStartWhereTheirCodeSays) {
     EXPECT_TRUE(hasInk(page, cell(46, 5)) && hasInk(page, cell(55, 5)));
 }
 
-TEST_F(PageRenderer, HorizontalPieceRunsBetweenColumnEdgesTwoPixelsWide) {
+TEST_F(PagePainter, HorizontalPieceRunsBetweenColumnEdgesTwoPixelsWide) {
     LineRecord& record = markedRow(5);
     record.setText(TextField::HorizontalMarks, "5,9,14;");
     const QImage& page = render();
@@ -129,7 +140,7 @@ TEST_F(PageRenderer, HorizontalPieceRunsBetweenColumnEdgesTwoPixelsWide) {
     EXPECT_TRUE(isWhite(reversed, 328, 80));
 }
 
-TEST_F(PageRenderer, BracketFromRow3ToRow7) {
+TEST_F(PagePainter, BracketFromRow3ToRow7) {
     markedRow(3, "three").setText(TextField::VerticalMarks, "3,7;");
     const QImage& page = render();
     EXPECT_EQ(coloursIn(page, QRect(20, 31, 1, 81)), std::set<QRgb>{kBlue.rgb()});
@@ -139,7 +150,7 @@ TEST_F(PageRenderer, BracketFromRow3ToRow7) {
     EXPECT_TRUE(isWhite(page, 30, 32) && isWhite(page, 30, 112));
 }
 
-TEST_F(PageRenderer, PiecesRedrawTheirCharacters) {
+TEST_F(PagePainter, PiecesRedrawTheirCharacters) {
     LineRecord& record = markedRow(5, "abcdefghijklmnop");
     record.setText(TextField::TwoColourMarks, "5,4,6,16711680,65535;"); // yellow on blue
     record.setText(TextField::BoldMarks, "5,8,9;");
@@ -158,7 +169,7 @@ TEST_F(PageRenderer, PiecesRedrawTheirCharacters) {
     EXPECT_GT(ink(page), ink(textOnly(record, 5)));
 }
 
-TEST_F(PageRenderer, LinksAreUnderlinedAndDefinitionsDotted) {
+TEST_F(PagePainter, LinksAreUnderlinedAndDefinitionsDotted) {
     LineRecord& record = markedRow(7, "see there and a word");
     record.linkKind = 2;
     record.setText(TextField::LinkMarks, "7,8,12,1E1;7,19,20,2E2;");
@@ -186,18 +197,18 @@ TEST_F(PageRenderer, LinksAreUnderlinedAndDefinitionsDotted) {
     EXPECT_EQ(render(), textOnly(record, 7));
 }
 
-TEST_F(PageRenderer, SecondPassPutsLinesOnTop) {
+TEST_F(PagePainter, SecondPassPutsLinesOnTop) {
     LineRecord& marked = markedRow(5, "abcdefghij");
     marked.setText(TextField::TwoColourMarks, "5,10,14,0,16777215;");
     marked.setText(TextField::HorizontalMarks, "5,9,14;");
     row(6, "guide row");
-    state.settings.position.guideRow = 6;
+    settings.position.guideRow = 6;
     const QImage& page = render(true);
     EXPECT_EQ(at(page, 80, 79), kRed); // over the two-colour cell
     EXPECT_EQ(at(page, 80, 80), kRed); // over the guide bar's outline
 }
 
-TEST_F(PageRenderer, MarksOfAlignedRows) {
+TEST_F(PagePainter, MarksOfAlignedRows) {
     LineRecord& left = markedRow(10, "left aligned text");
     left.setText(TextField::Alignment, "AL1");
     left.setText(TextField::HorizontalMarks, "10,3,8;");
@@ -217,7 +228,7 @@ TEST_F(PageRenderer, MarksOfAlignedRows) {
     EXPECT_TRUE(isWhite(centred, 20, 170) && isWhite(centred, 30, 160));
 }
 
-TEST_F(PageRenderer, AbsurdNumbersStayOnTheGrid) {
+TEST_F(PagePainter, AbsurdNumbersStayOnTheGrid) {
     LineRecord& record = markedRow(2, QByteArray(113, 'x'));
     record.linkKind = 2;
     record.setText(TextField::BoldMarks, "2,10,2000000000;2,-2147483648,2147483647;");
@@ -239,9 +250,9 @@ TEST_F(PageRenderer, AbsurdNumbersStayOnTheGrid) {
     EXPECT_EQ(at(page, 20, 1000), kBlue); // the one valid bracket
 }
 
-TEST_F(PageRenderer, GuideBarIsAPillUnderItsRowText) {
+TEST_F(PagePainter, GuideBarIsAPillUnderItsRowText) {
     row(10, "MMMM");
-    state.settings.position.guideRow = 10;
+    settings.position.guideRow = 10;
     const QImage& page = render(true);
     EXPECT_EQ(at(page, 400, 152), kSilver);
     const QColor outline = at(page, 400, 144);
@@ -256,9 +267,9 @@ TEST_F(PageRenderer, GuideBarIsAPillUnderItsRowText) {
     EXPECT_TRUE(isWhite(render(false), 0, 500));
 }
 
-TEST_F(PageRenderer, BulletsAndPictureSymbolsReplaceTheirCharacters) {
+TEST_F(PagePainter, BulletsAndPictureSymbolsReplaceTheirCharacters) {
     row(3, "\\$5");
-    EXPECT_EQ(render(), textOnly(state.document.row(1, 3), 3)); // not a symbol: plain text
+    EXPECT_EQ(render(), textOnly(document.row(1, 3), 3)); // not a symbol: plain text
 
     row(3, "\\$1 \\$2 \\$3 \\$4");
     const QImage& page = render();
@@ -274,7 +285,7 @@ TEST_F(PageRenderer, BulletsAndPictureSymbolsReplaceTheirCharacters) {
     EXPECT_TRUE(isWhite(page, 136, y) && isWhite(page, 135, y + 3));
 
     row(4, "\\#05"); // on the guide row: backed in the guide's fill
-    state.settings.position.guideRow = 4;
+    settings.position.guideRow = 4;
     const QImage& guided = render(true);
     EXPECT_EQ(at(guided, 24, 48 + 3), kSilver);
     EXPECT_TRUE(hasInk(guided, QRect(32, 48, 18, 18)));
@@ -293,7 +304,7 @@ TEST(SymbolPictures, MagentaStaysTransparent) {
     EXPECT_TRUE(symbolPicture(100).isNull());
 }
 
-TEST_F(PageRenderer, PicturesAreReadAgainAtEveryRender) {
+TEST_F(PagePainter, PicturesAreReadAgainAtEveryRender) {
     QTemporaryDir folder;
     const QString path = folder.filePath("dot.png");
     QImage dot(20, 10, QImage::Format_RGB32);
@@ -312,21 +323,4 @@ TEST_F(PageRenderer, PicturesAreReadAgainAtEveryRender) {
     EXPECT_EQ(prompts.messages[1].title, "Programador");
     EXPECT_EQ(prompts.messages[1].text,
               "[GraphicLoadImageFileToBitmap] called on <" + path + "> Missing file");
-}
-
-TEST_F(PageRenderer, ViewShowsTheCurrentPageAtTheOffset) {
-    state.document.pageCount = 5;
-    state.currentPage = 2;
-    state.surfaces.renew(2).setPixel(10, 10, qRgb(1, 2, 3));
-    RecordingView view;
-    state.viewOffset = 39;
-    refreshView(state, view);
-    ASSERT_EQ(view.lastView.size(), QSize(794, 955));
-    EXPECT_EQ(at(view.lastView, 10, 49), QColor(1, 2, 3));
-    EXPECT_FALSE(hasInk(view.lastView, QRect(0, 0, 794, 39)));
-    state.viewOffset = -561;
-    refreshView(state, view);
-    EXPECT_FALSE(hasInk(view.lastView, QRect(0, 561, 794, 955 - 561)));
-    showPageCaption(state, view);
-    EXPECT_EQ(view.caption, "Page 2 of 5");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Ports.h"
+#include "Prompts.h"
 
 namespace folia {
 

@@ -1,4 +1,4 @@
-#include "view/PageInteraction.h"
+#include "shell/PageInteraction.h"
 #include "InteractionFakes.h"
 #include "shell/CommandIds.h"
 #include "view/MarkEntryBuilders.h"

@@ -1,18 +1,19 @@
 #include "PageInteraction.h"
 
-#include "CharacterGrid.h"
-#include "GridText.h"
-#include "LinkFollowing.h"
+#include "AppState.h"
+#include "MainView.h"
+#include "MenuStates.h"
+#include "PageActions.h"
 #include "PageRenderer.h"
 #include "PageViewDescription.h"
-#include "RowLayout.h"
-#include "TickBoxes.h"
 #include "common/Cp1252.h"
-#include "shell/AppState.h"
-#include "shell/MenuStates.h"
-#include "shell/PageActions.h"
-#include "shell/Ports.h"
+#include "prompts/Prompts.h"
 #include "text/TextSet.h"
+#include "view/CharacterGrid.h"
+#include "view/GridText.h"
+#include "view/LinkFollowing.h"
+#include "view/RowLayout.h"
+#include "view/TickBoxes.h"
 
 #include <QPainter>
 #include <Qt>

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 namespace folia {
 
-// The command logic never touches a widget. It talks to these ports, which src/ui
-// implements with Qt and tests replace with scripted fakes.
+// The logic of both programs never opens a dialog. It asks and tells the user through
+// this port, which src/ui implements with Qt and tests replace with scripted fakes.
 
 enum class MessageIcon { None, Information, Question, Warning, Error };
 enum class MessageButtons { Ok, YesNo };
@@ -49,22 +48,6 @@ public:
               bool systemModal = false) {
         message({text, title, MessageButtons::Ok, icon, systemModal});
     }
-};
-
-// What FOLIA's main window shows and lets the user do.
-class MainView {
-public:
-    virtual ~MainView() = default;
-    virtual void setCaption(const QString& caption) = 0;
-    virtual void setCommandEnabled(int commandId, bool enabled) = 0;
-    virtual void setCommandChecked(int commandId, bool checked) = 0;
-    // Rebuilds the menu bar, so that the colour swatches show the current colours.
-    virtual void rebuildMenu() = 0;
-    // Shows the 794 x 955 view surface.
-    virtual void showView(const QImage& view) = 0;
-    virtual void startBusyAnimation() = 0;
-    virtual void stopBusyAnimation() = 0;
-    virtual void focusPage() = 0;
 };
 
 } // namespace folia

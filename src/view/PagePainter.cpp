@@ -1,0 +1,64 @@
+#include "PagePainter.h"
+
+#include "CharacterGrid.h"
+#include "GuideBar.h"
+#include "InlineSymbolPainter.h"
+#include "LineText.h"
+#include "MarkPainter.h"
+#include "PageContext.h"
+#include "Pictures.h"
+#include "common/ColourWord.h"
+#include "document/Document.h"
+#include "document/PageSurfaces.h"
+#include "output/PageFurniture.h"
+#include "settings/Settings.h"
+
+#include <QPainter>
+
+namespace folia {
+namespace {
+
+PageContext contextFor(const Document& document, int page, const PageStyle& style, int guideRow) {
+    const ColourSettings& colours = style.settings.colours;
+    return PageContext{
+        .document = document,
+        .page = page,
+        .horizontalColour = colourOf(uint32_t(colours.horizontal)),
+        .verticalColour = colourOf(uint32_t(colours.vertical)),
+        .linkColour = colourOf(uint32_t(colours.link)),
+        .pageBackground = colourOf(style.pageBackground),
+        .guideFill = colourOf(style.guideFill),
+        .guideRow = guideRow,
+    };
+}
+
+} // namespace
+
+void paintPage(QImage& surface, const Document& document, int page, const PageLook& look,
+               const PageStyle& style, PictureLoader& pictures) {
+    const PageContext context = contextFor(document, page, style, look.guideOn ? look.guideRow : 0);
+    {
+        QPainter painter(&surface);
+        drawPictures(painter, document, page, pictures);
+        drawMarks(painter, context);
+        for (int row = 1; row <= grid::kRows; ++row) {
+            const LineRecord& record = document.row(page, row);
+            if (record.lineNumber <= 0) continue;
+            drawLineText(painter, record, row);
+            drawInlineSymbols(painter, record, row, context.symbolBacking(row));
+            if (row == context.guideRow) {
+                drawGuideBar(painter, row, look.guideOutline, context.guideFill);
+                drawLineText(painter, record, row);
+            }
+        }
+        drawMarks(painter, context);
+    }
+    if (look.guideOn) drawPageFurniture(surface, page, style.settings, style.texts, true);
+}
+
+PageLook withOutline(PageLook look) {
+    if (look.guideOn && !look.guideOutline.isValid()) look.guideOutline = randomGuideOutline();
+    return look;
+}
+
+} // namespace folia
