@@ -31,4 +31,11 @@ QString besideProgram(const QString& fileName) {
     return programFolder() + fileName;
 }
 
+std::optional<QString> folderInsideProgram(const QString& name) {
+    const QString base = programFolder();
+    const QString folder = QDir::cleanPath(base + name);
+    if (!folder.startsWith(base) || folder.size() <= base.size()) return std::nullopt;
+    return folder;
+}
+
 } // namespace folia

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace folia {
 
@@ -12,5 +13,9 @@ void setProgramFolder(const QString& folderWithOrWithoutSeparator);
 
 // programFolder() + name.
 QString besideProgram(const QString& fileName);
+
+// The folder a user names inside the program's folder, or nothing when the name climbs
+// out of it ("..", "../x") or names the program's folder itself (".").
+std::optional<QString> folderInsideProgram(const QString& name);
 
 } // namespace folia

@@ -13,7 +13,7 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
         return MenuEntry{text, id, image, -1, shortcut};
     };
     auto swatch = [](const QString& text, int id, int32_t colour) {
-        return MenuEntry{text, id, 0, int(colour & 0xFFFFFF)};
+        return MenuEntry{text, id, 0, int(colour & 0xFFFFFF), {}};
     };
     const ColourSettings& c = s.colours;
     return {

@@ -82,6 +82,23 @@ const QString& completionMessage(const TextSet& texts, int choice) {
     return texts.exportedImage;
 }
 
+// Exports the pages into the folder; returns the failure to tell, or nothing.
+QString exportInto(const QString& folder, const std::vector<int>& pages, AppState& state,
+                   MainView& view) {
+    PageExporter exporter(folder, state.settings.imageFormat);
+    if (!exporter.createFolder()) return state.texts.folderNotCreated + folder;
+    BatchProgress progress(view, pages.size());
+    for (int page : pages) {
+        const QImage image = renderForOutput(state, page);
+        showInView(state, view, image);
+        if (!exporter.add(page, image)) break;
+        progress.pageDone();
+    }
+    if (const std::optional<QString> path = exporter.finish())
+        return state.texts.notWritten + *path;
+    return {};
+}
+
 } // namespace
 
 void saveImage(AppState& state, MainView& view, Prompts& prompts, OutputDialogs& dialogs,
@@ -99,21 +116,10 @@ void exportChosenPages(AppState& state, MainView& view, Prompts& prompts) {
     const std::vector<int> pages = chosenPages(state);
     if (pages.empty()) return;
     const TextSet& texts = state.texts;
-    PageExporter exporter(besideProgram(state.output.exportFolderName), state.settings.imageFormat);
-    QString failure;
-    if (!exporter.createFolder()) {
-        failure = texts.folderNotCreated + besideProgram(state.output.exportFolderName);
-    } else {
-        BatchProgress progress(view, pages.size());
-        for (int page : pages) {
-            const QImage image = renderForOutput(state, page);
-            showInView(state, view, image);
-            if (!exporter.add(page, image)) break;
-            progress.pageDone();
-        }
-        if (const std::optional<QString> path = exporter.finish())
-            failure = texts.notWritten + *path;
-    }
+    const QString& name = state.output.exportFolderName;
+    const std::optional<QString> folder = folderInsideProgram(name);
+    const QString failure =
+        folder ? exportInto(*folder, pages, state, view) : texts.folderOutsideProgram + name;
     redrawAndShow(state, view, prompts);
     if (failure.isEmpty())
         prompts.tell(completionMessage(texts, state.output.pageChoice), texts.programmerTitle,

@@ -158,6 +158,7 @@ const TextSet& englishTexts() {
         .saveButton = "Save",
         .print = "Print",
         .folderNotCreated = "The folder could not be created: ",
+        .folderOutsideProgram = "The folder must be inside the program's folder: ",
         .rangeFromName = "First page of the range",
         .rangeToName = "Last page of the range",
 

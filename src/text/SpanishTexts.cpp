@@ -158,6 +158,7 @@ const TextSet& spanishTexts() {
         .saveButton = "Grabar",
         .print = "Imprimir",
         .folderNotCreated = "No se pudo crear la carpeta: ",
+        .folderOutsideProgram = "La carpeta debe estar dentro de la carpeta del programa: ",
         .rangeFromName = "Primera página del intervalo",
         .rangeToName = "Última página del intervalo",
 

@@ -1,8 +1,8 @@
 #include "settings/FavouritePalette.h"
 #include "settings/PaletteImage.h"
+#include "support/FileInTemporaryFolder.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -10,20 +10,9 @@ using namespace folia;
 
 namespace {
 
-class FavouritesFile : public ::testing::Test {
+class FavouritesFile : public test::FileInTemporaryFolder {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath("Mis Colores.log");
-
-    void write(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    FavouritesFile() : FileInTemporaryFolder("Mis Colores.log") {}
 };
 
 QByteArray record(int32_t left, int32_t right, int32_t top, int32_t bottom, int16_t column,

@@ -1,9 +1,9 @@
 #include "settings/SettingsFile.h"
 #include "settings/IniFile.h"
+#include "support/FileInTemporaryFolder.h"
 #include "support/FileSizeLimit.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -11,20 +11,9 @@ using namespace folia;
 
 namespace {
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public test::FileInTemporaryFolder {
 protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath("Configuracion.ini");
-
-    void write(const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray read() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    SettingsFileTest() : FileInTemporaryFolder("Configuracion.ini") {}
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "output/PageFurniture.h"
 #include "support/FakeOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
@@ -105,6 +106,27 @@ TEST_F(SaveImageTest, AFolderThatCannotBeMadeIsToldInsteadOfSuccess) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(lastMessage(), "The folder could not be created: " + folder.path() + "/no/such");
     EXPECT_FALSE(QDir(folder.path() + "/no").exists());
+}
+
+TEST_F(SaveImageTest, AFolderNameThatLeavesTheProgramFolderIsRefusedAndTold) {
+    state.settings.imageFormat = FormatBmp;
+    const QString parent = QFileInfo(folder.path()).dir().path();
+    const QString escape =
+        "folia-export-escape-" + QString::number(QCoreApplication::applicationPid());
+    for (const QString& name :
+         {QString(".."), QString("../") + escape, QString("."), QString("in/../../") + escape}) {
+        prompts.messages.clear();
+        run([&](PageChoiceForm& form) { EXPECT_TRUE(form.save(name, "", "")); });
+        ASSERT_EQ(prompts.messages.size(), 1) << name.toStdString();
+        EXPECT_EQ(lastMessage(), "The folder must be inside the program's folder: " + name);
+        EXPECT_FALSE(QDir(parent + "/" + escape).exists());
+        EXPECT_TRUE(QDir(parent).entryList({"*.bmp"}, QDir::Files).isEmpty());
+        EXPECT_TRUE(QDir(folder.path()).entryList({"*.bmp"}, QDir::Files).isEmpty());
+    }
+    // A name that climbs and comes back down stays inside and is used.
+    run([](PageChoiceForm& form) { EXPECT_TRUE(form.save("a/../Scans", "", "")); });
+    EXPECT_EQ(filesIn("Scans").size(), 1);
+    EXPECT_EQ(lastMessage(), "Exported image ...");
 }
 
 TEST_F(SaveImageTest, PrintsEachChosenPageAsOneJobWithTheSettings) {
