@@ -1,6 +1,7 @@
 #include "PageSurfaces.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace folia {
@@ -13,6 +14,35 @@ QImage PageSurfaces::whitePage() {
     QImage surface(kPageWidth, kPageHeight, QImage::Format_RGB32);
     surface.fill(Qt::white);
     return surface;
+}
+
+QImage PageSurfaces::newSurface(int width, int height) const {
+    QImage surface(int(std::ceil(width * m_ratio)), int(std::ceil(height * m_ratio)),
+                   QImage::Format_RGB32);
+    surface.setDevicePixelRatio(m_ratio);
+    return surface;
+}
+
+// About the same memory at every ratio, but never fewer than the current page and the
+// pages either side.
+int PageSurfaces::heldLimit() const {
+    return std::max(3, int(kHeldPages / (m_ratio * m_ratio)));
+}
+
+void PageSurfaces::setShownHeight(int height) {
+    m_shownHeight = height;
+    const int viewHeight = std::max(height, int(kViewHeight));
+    if (m_view.height() == int(std::ceil(viewHeight * m_ratio))) return;
+    m_view = newSurface(kViewWidth, viewHeight);
+    m_view.fill(Qt::white);
+}
+
+void PageSurfaces::setPixelRatio(double ratio) {
+    if (ratio == m_ratio) return;
+    m_ratio = ratio;
+    m_held.clear();
+    m_view = QImage();
+    setShownHeight(m_shownHeight);
 }
 
 std::list<PageSurfaces::Held>::iterator PageSurfaces::find(int page) {
@@ -33,9 +63,8 @@ int PageSurfaces::heldCount() const {
 PageSurfaces::Held& PageSurfaces::take(int page) {
     auto entry = find(page);
     if (entry == m_held.end()) entry = find(0); // the memory of a stale surface
-    if (entry == m_held.end() && int(m_held.size()) < kHeldPages)
-        entry = m_held.insert(m_held.begin(),
-                              Held{0, QImage(kPageWidth, kPageHeight, QImage::Format_RGB32)});
+    if (entry == m_held.end() && int(m_held.size()) < heldLimit())
+        entry = m_held.insert(m_held.begin(), Held{0, newSurface(kPageWidth, kPageHeight)});
     if (entry == m_held.end()) entry = std::prev(m_held.end()); // the one used longest ago
     // Moving a list entry keeps references to the other surfaces valid.
     m_held.splice(m_held.begin(), m_held, entry);

@@ -28,7 +28,8 @@ public:
     static constexpr int kPageHeight = 1122;
     static constexpr int kViewWidth = 794;
     static constexpr int kViewHeight = 955;
-    // The current page, the pages either side and a few more just seen.
+    // The current page, the pages either side and a few more just seen (at one device
+    // pixel per page pixel; fewer at a higher ratio).
     static constexpr int kHeldPages = 8;
 
     // Draws a page from its records onto a white surface with that look; `report` says
@@ -56,6 +57,16 @@ public:
     int heldCount() const;
 
     QImage& view() { return m_view; }
+    // How tall a part of the view the page view shows: the full view, less on a small
+    // screen or zoomed in, more zoomed out. The view surface is never less tall than 955.
+    void setShownHeight(int height);
+    int shownHeight() const { return m_shownHeight; }
+
+    // Device pixels per page pixel of the surfaces shown on screen (the screen's ratio, more
+    // when zoomed in), so that their text is drawn at the size it is seen. Surfaces held at
+    // another ratio are dropped, to be drawn again with their looks.
+    void setPixelRatio(double ratio);
+    double pixelRatio() const { return m_ratio; }
 
     static QImage whitePage();
 
@@ -65,6 +76,8 @@ private:
         QImage surface;
     };
     std::list<Held>::iterator find(int page);
+    QImage newSurface(int width, int height) const;
+    int heldLimit() const;
     // The held entry for the page, first in line, its surface white.
     Held& take(int page);
 
@@ -72,6 +85,8 @@ private:
     std::array<PageLook, 201> m_looks;
     std::array<bool, 201> m_report{};
     Renderer m_renderer;
+    double m_ratio = 1;
+    int m_shownHeight = kViewHeight;
     QImage m_view;
 };
 

@@ -72,7 +72,8 @@ int KeyboardCaret::offsetShowingCaret(int offset) const {
     if (!m_cell) return offset;
     const int top = grid::rowTop(m_cell->row), bottom = grid::rowBottom(m_cell->row);
     if (top + offset < 0) return -top;
-    if (bottom + offset > PageSurfaces::kViewHeight) return PageSurfaces::kViewHeight - bottom;
+    const int shown = m_state.surfaces.shownHeight();
+    if (bottom + offset > shown) return shown - bottom;
     return offset;
 }
 

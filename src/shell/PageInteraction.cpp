@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kPageStep = 100;
 constexpr int kWheelStep = 15;
-constexpr int kWheelNotch = 120;     // angle delta of one notch
 constexpr int kLowestOffset = -561;  // half a page up
 constexpr int kLastPressColumn = 93; // presses further right are ignored
 constexpr int kControlWidth = 794;
@@ -138,13 +137,47 @@ bool PageInteraction::markingKeyPressed(int qtKey, bool control, bool shift) {
 }
 
 void PageInteraction::wheelTurned(int angleDeltaY) {
-    // Fine-grained wheels report parts of a notch; they scroll once a notch is complete.
-    m_wheelRemainder += angleDeltaY;
-    const int notches = m_wheelRemainder / kWheelNotch;
-    m_wheelRemainder -= notches * kWheelNotch;
+    const int notches = m_wheel.add(angleDeltaY);
     for (int i = 0; i < std::abs(notches); ++i)
         scrollBy(notches > 0 ? kWheelStep : -kWheelStep);
     if (notches != 0) refreshView(m_state, m_view);
+}
+
+void PageInteraction::scrollTo(int offset) {
+    if (offset == m_state.viewOffset) return;
+    m_state.viewOffset = offset;
+    refreshView(m_state, m_view);
+}
+
+void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {
+    const bool sharper = pixelRatio != m_state.surfaces.pixelRatio();
+    m_state.surfaces.setShownHeight(shownHeight);
+    m_state.surfaces.setPixelRatio(pixelRatio);
+    if (sharper) redrawWorkUnderWay();
+    refreshView(m_state, m_view);
+}
+
+// A page drawn again from its records lacks what the reader is doing on it: the tick boxes
+// and ticks, or the cells of a selection.
+void PageInteraction::redrawWorkUnderWay() {
+    if (!m_state.documentPresent) return;
+    QImage& page = m_state.surfaces.page(m_state.currentPage);
+    switch (m_state.interactionState) {
+    case InteractionState::Ticking:
+        drawEmptyTickBoxes();
+        for (int row = 1; row <= grid::kRows; ++row)
+            if (m_state.tickFlags[row]) tickbox::drawMark(page, row, true);
+        break;
+    case InteractionState::Selecting:
+    case InteractionState::RangeSelected: {
+        const auto [first, last] = std::minmax(m_state.selection.start, m_state.selection.end);
+        for (int column = first; column <= last; ++column)
+            paintSelectedCell(column);
+        break;
+    }
+    case InteractionState::Idle:
+        break;
+    }
 }
 
 void PageInteraction::scrollBy(int pixels) {
@@ -213,7 +246,7 @@ bool PageInteraction::switchGuideOn() {
 void PageInteraction::resetState() {
     m_state.interactionState = InteractionState::Idle;
     m_state.dragFlag = false;
-    m_wheelRemainder = 0;
+    m_wheel.reset();
 }
 
 void PageInteraction::drawEmptyTickBoxes() {

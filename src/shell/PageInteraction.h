@@ -2,6 +2,7 @@
 
 #include "KeyboardCaret.h"
 #include "ReadingGuide.h"
+#include "view/WheelNotches.h"
 
 #include <QString>
 
@@ -41,6 +42,11 @@ public:
     void leftPressed(int x, int y);
     void leftReleased(int x, int y);
     void rightPressed(int x, int y);
+    // The scroll bar's move: the page at that offset.
+    void scrollTo(int offset);
+    // The page view shows that much of the view's height, `pixelRatio` device pixels to a
+    // page pixel; a new ratio draws the current page again with what is under way on it.
+    void showViewPart(int shownHeight, double pixelRatio);
 
     // For the "Guide Reader" command: puts the guide on the first row with text from the
     // current page on (the page may change). False, with nothing changed, when no row
@@ -74,6 +80,7 @@ private:
     void cancelSelection();
     void extendSelectionByKey(int step);
     void paintSelectedCell(int column);
+    void redrawWorkUnderWay();
     void showCurrentPage(bool unaccentedCaption);
 
     AppState& m_state;
@@ -81,7 +88,7 @@ private:
     Prompts& m_prompts;
     ReadingGuide m_guide;
     KeyboardCaret m_caret;
-    int m_wheelRemainder = 0;
+    WheelNotches m_wheel;
 };
 
 } // namespace folia

@@ -226,6 +226,8 @@ const TextSet& englishTexts() {
         .programName = "FOLIA ENGLISH",
         .busyName = "Working, please wait",
         .pageViewName = "Page view",
+        .pageUpDownName = "Position down the page",
+        .pageLeftRightName = "Position across the page",
         .caretRow = "Row ",
         .caretColumn = ", column ",
         .tickModeOn = "Tick mode, ",

@@ -228,6 +228,8 @@ const TextSet& spanishTexts() {
         .programName = "FOLIA",
         .busyName = "Trabajando, espera",
         .pageViewName = "Vista de página",
+        .pageUpDownName = "Posición a lo largo de la página",
+        .pageLeftRightName = "Posición a lo ancho de la página",
         .caretRow = "Fila ",
         .caretColumn = ", columna ",
         .tickModeOn = "Modo de marcas, ",

@@ -102,6 +102,7 @@ struct TextSet {
     QString programName; // the accessible name of FOLIA's window
     QString busyName;    // the busy picture's accessible name
     QString pageViewName;
+    QString pageUpDownName, pageLeftRightName; // the page view's scroll bars
     // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
     // rows ticked", "Selected on row 12: <characters>"
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;

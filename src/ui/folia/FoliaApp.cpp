@@ -10,8 +10,6 @@
 #include "text/TextSet.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 namespace folia {
@@ -41,10 +39,7 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
 }
 
 int runMainWindow(MainWindow& window) {
-    window.adjustSize();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           QGuiApplication::primaryScreen()->availableGeometry()));
-    window.show();
+    window.showOnScreen();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::received, &window,

@@ -1,12 +1,14 @@
 #include "MainWindow.h"
 
 #include "FoliaDialogs.h"
+#include "PageViewArea.h"
 #include "PageViewWidget.h"
 #include "common/MenuBarKey.h"
 #include "common/QtPrompts.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
+#include "shell/MainWindowGeometry.h"
 #include "shell/MenuModel.h"
 #include "shell/PageInteraction.h"
 #include "shell/StartUp.h"
@@ -19,13 +21,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QThread>
 
 namespace folia {
 namespace {
 
-constexpr int kClientWidth = 804;
-constexpr int kClientHeight = 985;
 constexpr int kFirstBusyFrame = 801;
 constexpr int kLastBusyFrame = 812;
 
@@ -52,16 +54,42 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     m_dialogs = std::make_unique<FoliaDialogs>(m_state, *this, *m_prompts, this);
     m_commands->setDialogs(m_dialogs.get());
 
-    auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
-    m_pageView = new PageViewWidget(*m_interaction, client);
-    m_pageView->setGeometry(5, 5, PageSurfaces::kViewWidth, PageSurfaces::kViewHeight);
-    setCentralWidget(client);
+    m_client = new PageViewArea(*m_interaction, this);
+    m_pageView = &m_client->pageView();
+    setCentralWidget(m_client);
 
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
     rebuildMenu();
     addMenuBarKey(*this);
+    resize(fullSize());
+}
+
+QSize MainWindow::fullSize() const {
+    return window::kClientSize + QSize(0, menuBar()->sizeHint().height());
+}
+
+void MainWindow::placeOnScreen(QMargins frame) {
+    const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    setGeometry(window::clientOnScreen(fullSize(), on->availableGeometry(), frame, bar));
+}
+
+void MainWindow::showOnScreen() {
+    // The window manager's frame is known only once the window is up; until then a title
+    // bar of the style's height stands in for it.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    placeOnScreen(QMargins(0, titleBar, 0, 0));
+    show();
+    QTimer::singleShot(0, this, [this] {
+        const QRect framed = frameGeometry();
+        const QRect client = geometry();
+        const QMargins frame(client.left() - framed.left(), client.top() - framed.top(),
+                             framed.right() - client.right(), framed.bottom() - client.bottom());
+        // A window cut to the screen takes all the room the real frame leaves.
+        if (size() != fullSize() || !screen()->availableGeometry().contains(framed))
+            placeOnScreen(frame);
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -134,7 +162,7 @@ void MainWindow::runCommand(int commandId) {
 }
 
 void MainWindow::showView(const QImage& view) {
-    m_pageView->setImage(view);
+    m_client->showView(view);
 }
 
 void MainWindow::startBusyAnimation() {
@@ -145,9 +173,9 @@ void MainWindow::startBusyAnimation() {
     m_busyPicture = new QLabel(centralWidget());
     m_busyPicture->setAccessibleName(m_state.texts.busyName);
     m_busyPicture->setStyleSheet(QStringLiteral("background: white"));
-    m_busyPicture->move(133, 385);
     m_busyPicture->setFocusPolicy(Qt::StrongFocus);
     showNextBusyFrame();
+    m_busyPicture->move(window::busyPicturePlace(m_client->size(), m_busyPicture->size()));
     m_busyPicture->show();
     m_busyTimer.start();
 }

@@ -18,6 +18,7 @@ struct AppState;
 class CommandDispatcher;
 class FoliaDialogs;
 class PageInteraction;
+class PageViewArea;
 class PageViewWidget;
 class QtPrompts;
 
@@ -32,6 +33,9 @@ public:
 
     // Runs the start-up initialisation: menu states and the document of the last run.
     void initialise();
+    // Shows the window at its full size when the screen has room, else at the largest
+    // size that fits, centred.
+    void showOnScreen();
     CommandDispatcher& commands() { return *m_commands; }
     PageViewWidget& pageView() { return *m_pageView; }
     QAction* action(int commandId) const;
@@ -51,6 +55,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QSize fullSize() const;
+    void placeOnScreen(QMargins frame);
     void runCommand(int commandId);
     void showNextBusyFrame();
 
@@ -60,6 +66,7 @@ private:
     std::unique_ptr<PageInteraction> m_interaction;
     std::unique_ptr<CommandDispatcher> m_commands;
     std::unique_ptr<FoliaDialogs> m_dialogs;
+    PageViewArea* m_client = nullptr;
     PageViewWidget* m_pageView = nullptr;
     std::map<int, QAction*> m_actions;
     // Enabled and checked states survive a rebuild of the menu bar.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "view/PageZoom.h"
+#include "view/WheelNotches.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -7,8 +10,9 @@ namespace folia {
 
 class PageInteraction;
 
-// The page control of the main window: shows the 794 x 955 view image and hands keys,
-// wheel turns and mouse events to the page interaction with the pointer's position.
+// The page control of the main window: shows the view image at the placement's scale and
+// hands keys, wheel turns and mouse events to the page interaction with the pointer's
+// position in view pixels, so that they mean the same at any zoom.
 class PageViewWidget : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +23,13 @@ public:
 
     void setImage(const QImage& view);
     const QImage& image() const { return m_image; }
+    void setPlacement(const ViewPlacement& placement);
+    const ViewPlacement& placement() const { return m_placement; }
+
+signals:
+    void zoomAsked(ZoomKey step);
+    void sidewaysWheelTurned(int angleDelta); // positive = to the left
+    void pixelRatioChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,9 +43,13 @@ protected:
 
 private:
     void paintCaret(QPainter& painter);
+    QPoint viewPoint(const QMouseEvent* event) const;
 
     PageInteraction& m_interaction;
     QImage m_image;
+    ViewPlacement m_placement;
+    WheelNotches m_zoomWheel;
+    double m_paintedRatio = 0;
 };
 
 } // namespace folia
