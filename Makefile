@@ -6,7 +6,11 @@ PREFIX ?= $(HOME)/.local
 # Rebuilds in several checkouts share compiled objects when ccache is there.
 LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build run quillet test install uninstall package bench asan clean
+# `make fuzz` runs each harness this many seconds, this many at once.
+FUZZ_SECONDS ?= 60
+FUZZ_AT_ONCE ?= 2
+
+.PHONY: deps configure build run quillet test install uninstall package bench asan fuzz clean
 
 deps:
 	./tools/install-deps.sh
@@ -41,9 +45,16 @@ bench: build
 	done
 
 asan: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOLIA_SANITIZE=ON $(LAUNCHER)
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOLIA_SANITIZE=ON -DFOLIA_BENCHMARKS=OFF \
+		$(LAUNCHER)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DFOLIA_FUZZ=ON -DFOLIA_BENCHMARKS=OFF $(LAUNCHER)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	QT_QPA_PLATFORM=offscreen fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_AT_ONCE)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -175,9 +175,11 @@ DisplayLine ParagraphRows::rowAt(qsizetype pos, qsizetype& next) {
             continue;
         }
         softWrap = true;
-        if (placed == 0) {
+        // Blanks that fill the row hang at its end, as a wider run does: the word starts
+        // the next row rather than being cut to one column past the edge.
+        if (placed == 0 && pending < kRowColumns) {
             // Nothing fits before the word: cut it where the row is full.
-            const qsizetype cut = std::max<qsizetype>(1, kRowColumns - pending);
+            const qsizetype cut = kRowColumns - pending;
             placed = pending + cut;
             wordEnd = placed;
             pending = 0;

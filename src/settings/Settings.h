@@ -33,6 +33,8 @@ struct FooterSettings {
     int32_t italic = 0;             // "Fuente_Estilo_Italica"
     int32_t underlined = 0;         // "Fuente_Estilo_Subrayado"
     QByteArray text;                // "Texto", Windows-1252, at most 99 characters
+
+    friend bool operator==(const FooterSettings&, const FooterSettings&) = default;
 };
 
 struct PageNumberSettings {
@@ -42,6 +44,8 @@ struct PageNumberSettings {
     int32_t withPageWord = 1;        // "Etiqueta_Pagina": "Page " before the number
     int32_t numeralSystem = 1;       // "Tipo_Numerico": 1 Arabic, 2 Roman
     int32_t romanCase = 1;           // "Resalte": 1 upper case, otherwise lower case
+
+    friend bool operator==(const PageNumberSettings&, const PageNumberSettings&) = default;
 };
 
 struct ColourSettings {
@@ -52,6 +56,8 @@ struct ColourSettings {
     int32_t link = 255;                // "Sub_Enlaces"
     int32_t selector = 16750899;       // "Selector"
     int32_t selectorText = 16777215;   // "Texto_Selector"
+
+    friend bool operator==(const ColourSettings&, const ColourSettings&) = default;
 };
 
 struct PositionSettings {
@@ -61,12 +67,16 @@ struct PositionSettings {
     int32_t page = 1;     // "Pagina"
     int16_t guideRow = 0; // "Lector": row of the reading guide
     int32_t guideOn = 0;  // "Lector_bool"
+
+    friend bool operator==(const PositionSettings&, const PositionSettings&) = default;
 };
 
 struct PrintSettings {
     int32_t copies = 1;     // "Copias"
     int32_t colourMode = 1; // "Color": 1 monochrome, 2 colour
     int32_t quality = 1;    // "Calidad": 1 draft .. 4 high
+
+    friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };
 
 // Every preference and the last reading position: one record for the whole program,
@@ -80,6 +90,8 @@ struct Settings {
     ColourSettings colours;
     PositionSettings position;
     PrintSettings print;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 } // namespace folia

@@ -67,6 +67,8 @@ TEST(LineLayoutWrap, ALongWordIsCutWhereTheRowIsFull) {
     EXPECT_EQ(rows("short " + word),
               QStringList({"short", QString(93, u'z'), QString(93, u'z'), QString(14, u'z')}));
     EXPECT_EQ(rows("  " + word).first(), "  " + QString(91, u'z'));
+    // Blanks filling the whole row leave no column for the word: it goes down whole.
+    EXPECT_EQ(rows(QString(93, u' ') + "word"), QStringList({"", "word"}));
 }
 
 TEST(LineLayoutWrap, UnicodeBreaksAfterHyphens) {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+namespace folia::fuzz {
+
+// A fresh folder of this process, in memory where the system has one, that is also the
+// program folder: every file a harness reads or writes stays inside it.
+const QString& workFolder();
+QString inWorkFolder(const QString& name);
+
+// The application object that drawing text and decoding pictures need, made once.
+void ensureGuiApplication();
+
+QByteArray bytesOf(const uint8_t* data, size_t size);
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+// A broken property: says which and aborts, so that the fuzzer keeps the input.
+void check(bool holds, const char* property);
+
+} // namespace folia::fuzz

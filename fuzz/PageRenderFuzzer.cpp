@@ -1,0 +1,55 @@
+// Any records on a page, any settings: drawing the page, its furniture and the view must
+// neither crash nor leave the page's size. The input is read twice: as page lines (see
+// FuzzedPage.h) and as the settings file, whose reader skips those lines.
+
+#include "FuzzSupport.h"
+#include "FuzzedPage.h"
+#include "output/PageFurniture.h"
+#include "settings/SettingsFile.h"
+#include "shell/AppState.h"
+#include "shell/PageRenderer.h"
+#include "support/FakePorts.h"
+#include "text/TextSet.h"
+
+#include <QImage>
+
+using namespace folia;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::ensureGuiApplication();
+    // A picture for picture rows to name ("p.png").
+    QImage picture(30, 40, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    picture.save(fuzz::inWorkFolder(QStringLiteral("p.png")), "PNG");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray input = fuzz::bytesOf(data, size);
+    const QString settingsFile = fuzz::inWorkFolder(QStringLiteral("Configuracion.ini"));
+    fuzz::writeFile(settingsFile, input);
+
+    fuzz::FuzzedPage fuzzed = fuzz::pageFrom(input);
+    // One state for every run, its surfaces' memory reused as the program reuses it
+    // between documents; every page is drawn afresh.
+    static AppState state(englishTexts());
+    state.surfaces.markAllStale(PageLook{}, false);
+    state.settings = loadSettings(settingsFile);
+    state.document = std::move(fuzzed.document);
+    state.settings.position.guideRow = static_cast<int16_t>(fuzzed.guideRow);
+    test::RecordingView view;
+    test::ScriptedPrompts prompts;
+
+    const bool guideOn = fuzzed.guideRow != 0;
+    renderPage(state, 1, guideOn, prompts);
+    QImage& surface = state.surfaces.page(1);
+    fuzz::check(surface.width() == PageSurfaces::kPageWidth &&
+                    surface.height() == PageSurfaces::kPageHeight,
+                "a page keeps its size");
+    drawPageFurniture(surface, 1, state.settings, state.texts, false);
+    state.viewOffset = state.settings.position.offsetY;
+    refreshView(state, view);
+    fuzz::check(view.lastView.size() == QSize(PageSurfaces::kViewWidth, PageSurfaces::kViewHeight),
+                "the view keeps its size");
+    return 0;
+}

@@ -1,0 +1,135 @@
+// Any bytes as a text to import: the document must hold exactly the rows that the import
+// rules give for the file's lines (65 a page, 113 characters a line, 200 pages at most,
+// picture lines taking the rows of their picture's height).
+
+#include "FuzzSupport.h"
+#include "document/TextImport.h"
+#include "output/PictureLoader.h"
+#include "shell/AppState.h"
+#include "shell/DocumentActions.h"
+#include "support/FakePorts.h"
+#include "text/TextSet.h"
+
+#include <QImage>
+#include <map>
+
+using namespace folia;
+
+namespace {
+
+struct ExpectedRow {
+    int32_t lineNumber = 0;
+    QByteArray text;
+    bool pictureStart = false;
+};
+
+// The lines of a file: ended by CR LF, LF or CR; an empty file is one empty line, and a
+// line end at the very end starts no further line.
+QList<QByteArray> linesOf(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.append(bytes.mid(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size() || lines.isEmpty()) lines.append(bytes.mid(start));
+    return lines;
+}
+
+// A stored text ends at its first zero byte.
+QByteArray asStored(const QByteArray& text) {
+    const qsizetype zero = text.indexOf('\0');
+    return zero < 0 ? text : text.left(zero);
+}
+
+int pictureHeight(const QByteArray& path) {
+    test::ScriptedPrompts quiet;
+    const auto picture = PictureLoader(quiet).load(path, 0, 0, false);
+    return picture ? picture->height() : 0;
+}
+
+struct Expected {
+    std::map<std::pair<int, int>, ExpectedRow> rows;
+    int pageCount = 1;
+};
+
+Expected expectedImport(const QByteArray& bytes) {
+    Expected expected;
+    int page = 1, row = 0;
+    int32_t counter = 0;
+    for (const QByteArray& whole : linesOf(bytes)) {
+        if (++row > Document::kRowsPerPage) {
+            if (page == Document::kMaxPages) break;
+            ++page;
+            row = 1;
+        }
+        ++counter;
+        const QByteArray line = whole.left(113);
+        const auto path = picturePath(line);
+        if (!path) {
+            expected.rows[{page, row}] = {counter, asStored(line), false};
+            continue;
+        }
+        const int height = pictureHeight(*path);
+        if (16 * (Document::kRowsPerPage - row) <= height) continue;
+        for (int r = row; r <= row + height / 16; ++r)
+            expected.rows[{page, r}] = {counter, {}, false};
+        expected.rows[{page, row}] = {counter, asStored(*path), true};
+        row += height / 16;
+        counter += height / 16;
+    }
+    expected.pageCount = page;
+    return expected;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::ensureGuiApplication();
+    // A picture for picture lines to name ("{@@...,p.png}"): 40 pixels take 3 rows.
+    QImage picture(30, 40, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    picture.save(fuzz::inWorkFolder(QStringLiteral("p.png")), "PNG");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes = fuzz::bytesOf(data, size);
+    const QString path = fuzz::inWorkFolder(QStringLiteral("cache.txt"));
+    fuzz::writeFile(path, bytes);
+
+    // One state for every run, as the program imports one file after another into the
+    // same state: the previous input's rows must all go. Making a fresh one each time
+    // would cost more than the import (its view surface alone is 3 MB).
+    static AppState state(englishTexts());
+    state.currentPage = Document::kMaxPages;
+    test::RecordingView view;
+    test::ScriptedPrompts prompts;
+    fuzz::check(importTextFile(state, view, prompts, path), "an existing file is imported");
+
+    const Expected expected = expectedImport(bytes);
+    const Document& document = state.document;
+    fuzz::check(document.pageCount == expected.pageCount, "the import fills the expected pages");
+    fuzz::check(state.currentPage == 1, "the import ends on page 1");
+    for (int page = 1; page <= Document::kMaxPages; ++page) {
+        for (int row = 1; row <= Document::kRowsPerPage; ++row) {
+            const LineRecord& record = document.row(page, row);
+            const auto found = expected.rows.find({page, row});
+            if (found == expected.rows.end()) {
+                fuzz::check(!record.isPresent(), "rows the text does not reach stay empty");
+                continue;
+            }
+            const ExpectedRow& want = found->second;
+            fuzz::check(record.lineNumber == want.lineNumber && record.page == page &&
+                            record.lineOnPage == row,
+                        "each row carries its line number and place");
+            fuzz::check(record.text(TextField::Text) == want.text,
+                        "each row holds its line, cut at 113 characters");
+            fuzz::check((record.imageStart == 1) == want.pictureStart,
+                        "a picture starts on its first row only");
+        }
+    }
+    return 0;
+}
