@@ -44,8 +44,10 @@ bool shown(int column, int row) {
            row < FavouritePalette::kRows;
 }
 
+// Rounds down for negative values too, without negating one (the lowest int has no
+// positive counterpart).
 int floorDiv(int value, int divisor) {
-    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+    return value >= 0 ? value / divisor : (value + 1) / divisor - 1;
 }
 
 } // namespace

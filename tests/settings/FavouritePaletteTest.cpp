@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace folia;
 
@@ -93,6 +94,9 @@ TEST(PalettePositions, PointsCountFromTheAreaCornerIn25PixelCells) {
     EXPECT_EQ(at(325, 0), std::pair(-1, -1));
     EXPECT_EQ(at(0, 250), std::pair(-1, -1));
     EXPECT_EQ(at(-1, 5), std::pair(-1, -1));
+    EXPECT_EQ(at(-25, 0), std::pair(-1, -1));
+    EXPECT_EQ(at(std::numeric_limits<int>::min() + 1, 0), std::pair(-1, -1));
+    EXPECT_EQ(at(0, std::numeric_limits<int>::min()), std::pair(-1, -1));
 }
 
 TEST(PaletteImage, SwatchesAreInsetWithABlackOutlineOnWhite) {
