@@ -28,7 +28,6 @@
 #include <fcntl.h>
 #include <map>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -208,13 +207,17 @@ void guideOff(benchmark::State& state) {
 }
 
 // The child's part: one start-up, then the peak resident memory in kilobytes on stdout.
+// The high-water mark of the process's own memory is read, not getrusage's figure, which
+// keeps the resident size of the benchmark process the child was forked from.
 int printPeakRssOfStartUp(const QString& folder) {
     setProgramFolder(folder);
     QuietPrompts prompts;
     StartedWindow started(prompts);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    printf("%ld\n", usage.ru_maxrss);
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmHWM:"))
+            printf("%s\n", line.mid(6).trimmed().split(' ')[0].constData());
     return 0;
 }
 
