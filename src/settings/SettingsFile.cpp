@@ -70,7 +70,9 @@ struct Reader {
         value = lenientInt16(ini.value(section, key, plainNumber(value)));
     }
     void operator()(const char* section, const char* key, QByteArray& value) const {
-        value = cutToCapacity(ini.value(section, key, value), kTextCapacity);
+        // Values are read without their outer blanks; so is a text that the cut leaves
+        // ending in one, or it would lose it only at the next read.
+        value = cutToCapacity(ini.value(section, key, value), kTextCapacity).trimmed();
     }
 };
 

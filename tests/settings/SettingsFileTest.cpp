@@ -90,6 +90,14 @@ TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
     EXPECT_EQ(s.footer1.text, QByteArray(99, 'T'));
 }
 
+TEST_F(SettingsFileTest, ATextCutAfterABlankReadsTheSameAfterASave) {
+    write("[Pie_de_Pagina_1]\nTexto=" + QByteArray(98, 'T') + " and more\n");
+    const Settings first = loadSettings(path);
+    EXPECT_EQ(first.footer1.text, QByteArray(98, 'T'));
+    ASSERT_TRUE(saveSettings(first, path));
+    EXPECT_EQ(loadSettings(path).footer1.text, first.footer1.text);
+}
+
 TEST_F(SettingsFileTest, AFailedSaveLeavesTheFileAlone) {
     EXPECT_FALSE(saveSettings(Settings{}, dir.filePath("missing/folder/Configuracion.ini")));
     Settings s;
