@@ -1,12 +1,15 @@
 // Any text in the editor's box: its display lines must cover the text in order, none
 // wider than a FOLIA row, leaving out only the blanks at a wrap and the hard breaks;
-// the formatted file must hold exactly those lines.
+// the formatted file must hold exactly those lines; and an edit in a long paragraph must
+// leave the rows a fresh layout gives.
 
 #include "FuzzSupport.h"
 #include "common/Cp1252.h"
 #include "editor/FormattedFile.h"
 #include "editor/LineLayout.h"
+#include "editor/WrappedText.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace folia;
@@ -48,6 +51,35 @@ void checkGap(const QString& text, qsizetype from, qsizetype to, bool last) {
     fuzz::check(i + 1 == to, "a hard break starts the next row");
 }
 
+// The text as one paragraph long enough (over 1,024 characters) that the box lays it out
+// again only around an edit: its hard breaks left out, the rest repeated.
+QString longParagraphOf(const QString& text) {
+    QString paragraph = text;
+    paragraph.removeIf(isHardBreak);
+    if (paragraph.isEmpty()) return {};
+    const QString once = paragraph;
+    while (paragraph.size() <= 1200)
+        paragraph += once;
+    return paragraph;
+}
+
+// An edit in the box, somewhere the text itself picks, must leave the rows a fresh
+// layout of the edited text gives.
+void checkEditKeepsAFreshLayout(const QString& text) {
+    const QString paragraph = longParagraphOf(text);
+    if (paragraph.isEmpty()) return;
+    const qsizetype size = paragraph.size();
+    const qsizetype start = (qsizetype(text[0].unicode()) * 131 + text.size() * 17) % size;
+    const qsizetype end = std::min(size, start + qsizetype(text.back().unicode() % 8));
+    const QString inserted = paragraph.mid(qsizetype(text.size() / 2), text.size() % 5);
+    WrappedText box;
+    box.setText(paragraph);
+    box.replace(start, end, inserted);
+    QList<DisplayLine> kept;
+    box.forEachRow([&kept](const DisplayLine& line) { kept.append(line); });
+    fuzz::check(kept == displayLines(box.text()), "an edit keeps the rows of a fresh layout");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -82,5 +114,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const DisplayLine& line : lines)
         expected += bytes.mid(line.start, line.length) + "\r\n";
     fuzz::check(formattedBytes(text) == expected, "the formatted file holds the display lines");
+    checkEditKeepsAFreshLayout(text);
     return 0;
 }

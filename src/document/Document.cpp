@@ -1,5 +1,7 @@
 #include "Document.h"
 
+#include <algorithm>
+
 namespace folia {
 
 Document::Document() : m_rows(kMaxPages * kRowsPerPage) {}
@@ -13,14 +15,18 @@ const LineRecord& Document::row(int page, int row) const {
 
 LineRecord& Document::editRow(int page, int row) {
     Q_ASSERT(isValidPlace(page, row));
-    auto& stored = m_rows[indexOf(page, row)];
+    const size_t index = size_t(indexOf(page, row));
+    auto& stored = m_rows[index];
     if (!stored) stored = std::make_unique<LineRecord>();
+    m_usedEnd = std::max(m_usedEnd, index + 1);
     return *stored;
 }
 
 void Document::clear() {
-    for (auto& stored : m_rows)
-        stored.reset();
+    const size_t end = std::min(m_usedEnd, m_rows.size());
+    for (size_t i = 0; i < end; ++i)
+        m_rows[i].reset();
+    m_usedEnd = 0;
     pageCount = 0;
     markSerial = 0;
     reservedValue = 0;

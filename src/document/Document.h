@@ -36,6 +36,9 @@ public:
 private:
     static int indexOf(int page, int row) { return (page - 1) * kRowsPerPage + (row - 1); }
     std::vector<std::unique_ptr<LineRecord>> m_rows;
+    // One past the last place given a record since the table was last emptied: what
+    // emptying it must look at.
+    size_t m_usedEnd = 0;
 };
 
 } // namespace folia

@@ -45,7 +45,10 @@ public:
 
 private:
     bool refill() {
-        m_buffer = m_device.read(kReadChunk);
+        // Read into the same buffer every time: a fresh one for each chunk would cost an
+        // allocation as large as the chunk.
+        m_buffer.resize(kReadChunk);
+        m_buffer.resize(std::max<qint64>(m_device.read(m_buffer.data(), kReadChunk), 0));
         m_pos = 0;
         m_pump.pump();
         return !m_buffer.isEmpty();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -71,52 +72,77 @@ inline bool isBlank(QChar c) {
     return kind == CharKind::Space || kind == CharKind::Tab;
 }
 
+// Letters: between two of them no break rule of Unicode's looks further back or further
+// ahead, so the break opportunities on either side of such a pair are those of that side
+// alone. (Not so between two digits: a number's breaks are settled only at its end.)
+constexpr bool isLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+
 } // namespace
 
-// Where a row may end inside a run of non-blank characters. Unicode's rules for the
-// inside of a run look no further than the run, so each run is asked on its own, whole,
-// and only when it holds something other than plain word characters (a hyphen, a
-// bracket, a question mark): most prose runs need no lookup at all.
+bool breakRulesRestartAt(QStringView paragraph, qsizetype position) {
+    if (position <= 0 || position >= paragraph.size()) return true;
+    return isBlank(paragraph[position - 1]) ||
+           (isLetter(paragraph[position - 1].unicode()) && isLetter(paragraph[position].unicode()));
+}
+
+// Where a row may end inside a run of non-blank characters, asked of Unicode's rules a
+// window at a time: a window starts and ends where the rules restart (see
+// breakRulesRestartAt), so what they say inside it is what they say of the whole run,
+// and a row needs only the window it stands in, however long its run. Windows of plain
+// word characters only, most of prose, need no lookup at all.
 class ParagraphRows::RunBreaks {
 public:
     explicit RunBreaks(QStringView paragraph) : m_text(paragraph) {}
 
     // The end of the word that starts at p: the next break opportunity in its run, or
-    // the run's end.
-    qsizetype wordEnd(qsizetype p) {
-        if (p < m_start || p >= m_end) examineRunAt(p);
-        if (m_breaks.empty()) return m_end;
-        for (qsizetype q = p + 1; q < m_end; ++q)
-            if (m_breaks[size_t(q - m_start)]) return q;
-        return m_end;
+    // the run's end, or `limit` when both lie beyond it.
+    qsizetype wordEnd(qsizetype p, qsizetype limit) {
+        for (;;) {
+            if (p < m_start || p >= m_end) examineWindowAt(p);
+            const qsizetype last = std::min(m_end, limit);
+            if (!m_breaks.empty())
+                for (qsizetype q = p + 1; q < last; ++q)
+                    if (m_breaks[size_t(q - m_start)]) return q;
+            if (limit <= m_end) return limit;
+            if (m_endsRun) return m_end;
+            p = m_end; // no break between the two letters at the window's end
+        }
     }
 
 private:
-    void examineRunAt(qsizetype p) {
-        // Laid out from the paragraph's start, p always starts a run; laid out again
-        // from a row inside a cut word, it does not, and the run is still taken whole.
+    static constexpr qsizetype kWindow = 256;
+
+    void examineWindowAt(qsizetype p) {
         m_start = p;
-        while (m_start > 0 && !isBlank(m_text[m_start - 1]))
+        while (!breakRulesRestartAt(m_text, m_start))
             --m_start;
-        m_end = m_start;
-        bool plain = true;
-        for (; m_end < m_text.size(); ++m_end) {
-            const CharKind kind = kindOf(m_text[m_end]);
-            if (kind == CharKind::Space || kind == CharKind::Tab) break;
-            plain = plain && kind == CharKind::Plain;
-        }
+        m_end = p + 1;
+        while (m_end < m_text.size() && !isBlank(m_text[m_end]) &&
+               (m_end - p < kWindow || !breakRulesRestartAt(m_text, m_end)))
+            ++m_end;
+        m_endsRun = m_end == m_text.size() || isBlank(m_text[m_end]);
         m_breaks.clear();
-        if (plain) return;
-        const QString run = m_text.mid(m_start, m_end - m_start).toString();
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, run);
-        m_breaks.assign(size_t(run.size()) + 1, 0);
+        const QStringView window = m_text.mid(m_start, m_end - m_start);
+        if (std::all_of(window.begin(), window.end(),
+                        [](QChar c) { return kindOf(c) == CharKind::Plain; }))
+            return;
+        // The rules see the character before the window too: a number that starts the
+        // text they are given is broken differently from one after a blank.
+        const qsizetype context = m_start > 0 ? 1 : 0;
+        const QString copy = m_text.mid(m_start - context, m_end - m_start + context).toString();
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Line, copy);
+        m_breaks.assign(size_t(window.size()) + 1, 0);
         for (qsizetype at = finder.toNextBoundary(); at >= 0; at = finder.toNextBoundary())
-            m_breaks[size_t(at)] = 1;
+            if (at >= context) m_breaks[size_t(at - context)] = 1;
     }
 
     QStringView m_text;
     qsizetype m_start = 0, m_end = 0;
-    std::vector<char> m_breaks; // empty for a plain run
+    bool m_endsRun = false;
+    std::vector<char> m_breaks; // empty for a window of plain word characters
 };
 
 ParagraphRows::ParagraphRows(QStringView paragraph)
@@ -166,7 +192,9 @@ DisplayLine ParagraphRows::rowAt(qsizetype pos, qsizetype& next) {
             }
             continue;
         }
-        const qsizetype q = m_breaks->wordEnd(p);
+        // Whether the word fits needs its end only as far as one column past the row.
+        const qsizetype room = std::max<qsizetype>(kRowColumns - placed - pending, 0);
+        const qsizetype q = m_breaks->wordEnd(p, p + room + 1);
         if (placed + pending + (q - p) <= kRowColumns) {
             placed += pending + (q - p);
             wordEnd = placed;

@@ -49,6 +49,11 @@ private:
 // Spaces and tabs: between them and a word a row may end.
 bool isBlankForLayout(QChar c);
 
+// Whether the break opportunities before `position` depend only on the paragraph's text
+// before it, and those after it only on the text after it: at either end, after a blank,
+// and between two letters.
+bool breakRulesRestartAt(QStringView paragraph, qsizetype position);
+
 inline qsizetype fullPages(qsizetype lineCount) {
     return lineCount / kLinesPerPage;
 }

@@ -7,7 +7,7 @@ namespace {
 
 // Paragraphs up to this size are laid out again whole after an edit: cheaper than
 // working out which of their rows stay.
-constexpr qsizetype kWholeLayoutUpTo = 4096;
+constexpr qsizetype kWholeLayoutUpTo = 1024;
 
 std::vector<DisplayLine> rowsOf(QStringView paragraph) {
     std::vector<DisplayLine> rows;
@@ -78,11 +78,12 @@ void WrappedText::replace(qsizetype start, qsizetype end, QStringView with) {
     numberRowsFrom(first);
 }
 
-// A row depends on the text from its start to the end of the first word that does not
-// fit on it (that word's whole run for Unicode's break rules), so the rows that can
-// change begin at the row before the one holding the start of the word before the
-// edit. They fall as before again once a row starts where an old one did, past a blank
-// that follows the edit.
+// A row depends on the text from its start to one column past its end, the blanks that
+// hang there, and the break opportunities in that stretch. Those before the last place
+// before the edit where the break rules restart are as they were, so the rows that can
+// change begin at the row holding the place a row's width before it. They fall as before
+// again once a row starts where an old one did, past the first place after the edit
+// where the rules restart.
 void WrappedText::layOutAgainAround(Paragraph& paragraph, qsizetype oldSize, qsizetype editStart,
                                     qsizetype inserted, qsizetype delta) {
     const QStringView text = QStringView(m_text).mid(paragraph.start, oldSize + delta);
@@ -91,20 +92,15 @@ void WrappedText::layOutAgainAround(Paragraph& paragraph, qsizetype oldSize, qsi
         return;
     }
     const std::vector<DisplayLine>& old = paragraph.rows;
-    const auto blank = [&text](qsizetype i) { return isBlankForLayout(text[i]); };
-    qsizetype from = editStart;
-    while (from > 0 && !blank(from - 1))
-        --from;
-    while (from > 0 && blank(from - 1))
-        --from;
-    while (from > 0 && !blank(from - 1))
-        --from;
+    qsizetype unchangedBefore = std::max<qsizetype>(editStart - 1, 0);
+    while (!breakRulesRestartAt(text, unchangedBefore))
+        --unchangedBefore;
+    const qsizetype from = std::max<qsizetype>(unchangedBefore - (kRowColumns + 2), 0);
     const auto byStart = [](qsizetype pos, const DisplayLine& row) { return pos < row.start; };
-    const size_t holding =
+    const size_t restart =
         size_t(std::upper_bound(old.begin(), old.end(), from, byStart) - old.begin()) - 1;
-    const size_t restart = holding > 0 ? holding - 1 : 0;
-    qsizetype settled = editStart + inserted;
-    while (settled < text.size() && !blank(settled))
+    qsizetype settled = editStart + inserted + 1;
+    while (!breakRulesRestartAt(text, settled))
         ++settled;
 
     std::vector<DisplayLine> rows(old.begin(), old.begin() + qsizetype(restart));

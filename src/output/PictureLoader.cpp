@@ -64,7 +64,9 @@ std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width,
     const QString shownName = fromCp1252(fileName);
     const QString path = resolvePath(fileName);
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    // No file's name holds a zero byte: asking the file system about one only draws a
+    // warning from it.
+    if (path.isEmpty() || path.contains(QChar(u'\0')) || !info.exists()) {
         report(QStringLiteral("[GraphicLoadImageFileToBitmap] called on <") + shownName +
                QStringLiteral("> Missing file"));
         return std::nullopt;

@@ -2,35 +2,42 @@
 
 #include "common/RegularFile.h"
 
+#include <QByteArrayView>
 #include <QFile>
 
 namespace folia {
 namespace {
 
+// The helpers look at views of the lines: a settings file is searched once for every
+// key read or written, and copying each line it passes would cost more than the search.
+QByteArrayView trimmedView(const QByteArray& line) {
+    return QByteArrayView(line).trimmed();
+}
+
 bool isSectionLine(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArrayView trimmed = trimmedView(line);
     return trimmed.startsWith('[') && trimmed.indexOf(']') > 0;
 }
 
-QByteArray sectionName(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
-    return trimmed.mid(1, trimmed.indexOf(']') - 1).trimmed();
+QByteArrayView sectionName(const QByteArray& line) {
+    const QByteArrayView trimmed = trimmedView(line);
+    return trimmed.sliced(1, trimmed.indexOf(']') - 1).trimmed(); // a section line has one
 }
 
-bool isComment(const QByteArray& trimmed) {
+bool isComment(QByteArrayView trimmed) {
     return trimmed.startsWith(';');
 }
 
 // The key of a "key=value" line, or an empty name for anything else.
-QByteArray keyName(const QByteArray& line) {
-    const QByteArray trimmed = line.trimmed();
+QByteArrayView keyName(const QByteArray& line) {
+    const QByteArrayView trimmed = trimmedView(line);
     const qsizetype equals = trimmed.indexOf('=');
     if (equals <= 0 || isComment(trimmed)) return {};
-    return trimmed.left(equals).trimmed();
+    return trimmed.first(equals).trimmed();
 }
 
-bool sameName(const QByteArray& a, const QByteArray& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+bool sameName(QByteArrayView a, QByteArrayView b) {
+    return qstrnicmp(a.data(), a.size(), b.data(), b.size()) == 0;
 }
 
 QList<QByteArray> splitLines(const QByteArray& bytes) {
@@ -75,7 +82,7 @@ qsizetype IniFile::findKey(qsizetype sectionLine, const QByteArray& key) const {
 qsizetype IniFile::endOfSection(qsizetype sectionLine) const {
     qsizetype end = sectionLine + 1;
     for (qsizetype i = sectionLine + 1; i < m_lines.size() && !isSectionLine(m_lines[i]); ++i)
-        if (!m_lines[i].trimmed().isEmpty()) end = i + 1; // trailing blank lines stay after
+        if (!trimmedView(m_lines[i]).isEmpty()) end = i + 1; // trailing blank lines stay after
     return end;
 }
 

@@ -183,4 +183,17 @@ TEST(QtWrap, RandomTextsWrapAsQtWrapsThem) {
         expectSameRows(randomText(random, 1500, true));
 }
 
+TEST(QtWrap, LongRunsWithoutBlanksWrapAsQtWrapsThem) {
+    // Runs far longer than a row, of words, numbers and signs that Unicode breaks
+    // between in many ways, are asked of its rules a stretch at a time.
+    QRandomGenerator random(20261209);
+    for (int round = 0; round < 30; ++round) {
+        QString run = randomText(random, 2500, false);
+        run.remove(u' ').remove(u'\t').remove(u'\n');
+        SCOPED_TRACE(run.left(120).toStdString());
+        expectSameRows(run);
+        expectSameRows("before " + run + " after");
+    }
+}
+
 } // namespace
