@@ -10,7 +10,9 @@ namespace folia {
 // The text box's text with its display lines, kept laid out edit by edit: an edit lays
 // out again only the paragraphs it touches, and inside a long paragraph only the rows
 // from just before the edit to where they fall as before. So a keystroke costs the same
-// in a 10 MB text as in a short one, long unbroken lines included.
+// in a 10 MB text as in a short one, long lines without blanks included; only where a
+// line has no break opportunity at all, and every row is a cut at the row's width, do
+// all the rows after the edit move.
 // Hard breaks are '\n' alone: CR LF, CR and the Unicode separators become '\n' on the
 // way in, so that every offset counts characters as the box shows them.
 class WrappedText {
