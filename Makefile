@@ -6,9 +6,13 @@ PREFIX ?= $(HOME)/.local
 # Rebuilds in several checkouts share compiled objects when ccache is there.
 LAUNCHER := $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# `make fuzz` runs each harness this many seconds, this many at once.
+# `make fuzz` runs each harness this many seconds, this many at once; with FUZZ_RUNS, for
+# that many executions instead, going on from the inputs earlier runs kept. FUZZ_HARNESSES
+# names some of them (all when empty).
 FUZZ_SECONDS ?= 60
 FUZZ_AT_ONCE ?= 2
+FUZZ_RUNS ?=
+FUZZ_HARNESSES ?=
 
 .PHONY: deps configure build run quillet test install uninstall package bench asan fuzz clean
 
@@ -54,7 +58,8 @@ fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DFOLIA_FUZZ=ON -DFOLIA_BENCHMARKS=OFF $(LAUNCHER)
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
-	QT_QPA_PLATFORM=offscreen fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_AT_ONCE)
+	QT_QPA_PLATFORM=offscreen FUZZ_RUNS=$(FUZZ_RUNS) \
+		fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_AT_ONCE) $(FUZZ_HARNESSES)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -3,6 +3,8 @@
 # go to BUILD/fuzz-corpus/<harness>/, an input that breaks a harness to
 # BUILD/fuzz-artifacts/<harness>/, each run's output to BUILD/fuzz-logs/<harness>.log.
 # Usage: fuzz/run-fuzzers.sh BUILD SECONDS AT_ONCE [harness ...]
+# With FUZZ_RUNS set, each harness runs for that many executions instead of SECONDS: the
+# long runs, which go on from the inputs that earlier runs kept.
 set -uo pipefail
 build=$(cd "$1" && pwd)
 seconds=$2
@@ -18,8 +20,10 @@ export LSAN_OPTIONS="suppressions=$here/../tests/support/lsan.supp${LSAN_OPTIONS
 
 run_one() {
     local name=$1 build=$2 seconds=$3 here=$4
-    local options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096
-                   -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/$name/")
+    local options=(-timeout=10 -rss_limit_mb=4096 -print_final_stats=1
+                   -artifact_prefix="$build/fuzz-artifacts/$name/")
+    if [ -n "${FUZZ_RUNS:-}" ]; then options+=(-runs="$FUZZ_RUNS")
+    else options+=(-max_total_time="$seconds"); fi
     # Inputs as large as the files they stand for: a few cache records, 200 pages of text.
     case $name in
         cache_file_fuzzer) options+=(-max_len=131072) ;;
