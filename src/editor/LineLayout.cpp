@@ -31,8 +31,8 @@ bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
 }
 
-// Characters between which Unicode never allows a break: inside a run of these, a row
-// cannot end.
+// Characters between which Unicode allows a break only after a separator that comes
+// before a digit (see holdsNoBreak).
 constexpr bool isPlainWordChar(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
            c == u',' || c == u'.' || c == u';' || c == u':' || c == u'\'' || c == u'"' ||
@@ -70,6 +70,18 @@ inline bool isBreakableSpace(QChar c) {
 inline bool isBlank(QChar c) {
     const CharKind kind = kindOf(c);
     return kind == CharKind::Space || kind == CharKind::Tab;
+}
+
+// Plain word characters hold no break opportunity among themselves but for one pair: a
+// separator before a digit (after "page:" in "page:9" a row may end).
+bool holdsNoBreak(QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (kindOf(text[i]) != CharKind::Plain) return false;
+        const char16_t c = text[i].unicode();
+        const bool separator = c == u',' || c == u'.' || c == u';' || c == u':';
+        if (separator && i + 1 < text.size() && text[i + 1].isDigit()) return false;
+    }
+    return true;
 }
 
 // Letters: between two of them no break rule of Unicode's looks further back or further
@@ -126,9 +138,7 @@ private:
         m_endsRun = m_end == m_text.size() || isBlank(m_text[m_end]);
         m_breaks.clear();
         const QStringView window = m_text.mid(m_start, m_end - m_start);
-        if (std::all_of(window.begin(), window.end(),
-                        [](QChar c) { return kindOf(c) == CharKind::Plain; }))
-            return;
+        if (holdsNoBreak(window)) return;
         // The rules see the character before the window too: a number that starts the
         // text they are given is broken differently from one after a blank.
         const qsizetype context = m_start > 0 ? 1 : 0;

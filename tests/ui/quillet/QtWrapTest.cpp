@@ -169,6 +169,8 @@ TEST(QtWrap, HandPickedTextsWrapAsQtWrapsThem) {
         QString(88, u'a') + QChar(0xA0) + "nbsp joins words",
         QString(90, u'a') + QChar(0x2002) + QChar(0x2002) + "en spaces break",
         QString(85, u'a') + " 1-2 (x)(y) why?no! 50%a $1",
+        QString(90, u'a') + ":12345 end",
+        "x " + QString(89, u'b') + ",2.5;7 end",
     };
     for (const QString& text : texts)
         expectSameRows(text);
