@@ -31,12 +31,22 @@ bool isHardBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
 }
 
+// Letters: between two of them no break rule of Unicode's looks further back or further
+// ahead, so the break opportunities on either side of such a pair are those of that side
+// alone. (Not so between two digits: a number's breaks are settled only at its end.)
+constexpr bool isLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+
+constexpr bool isSeparator(char16_t c) {
+    return c == u',' || c == u'.' || c == u';' || c == u':';
+}
+
 // Characters between which Unicode allows a break only after a separator that comes
 // before a digit (see holdsNoBreak).
 constexpr bool isPlainWordChar(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
-           c == u',' || c == u'.' || c == u';' || c == u':' || c == u'\'' || c == u'"' ||
-           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+    return isLetter(c) || (c >= u'0' && c <= u'9') || isSeparator(c) || c == u'\'' || c == u'"';
 }
 
 enum class CharKind : unsigned char { Plain, Space, Tab, Other };
@@ -77,19 +87,10 @@ inline bool isBlank(QChar c) {
 bool holdsNoBreak(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (kindOf(text[i]) != CharKind::Plain) return false;
-        const char16_t c = text[i].unicode();
-        const bool separator = c == u',' || c == u'.' || c == u';' || c == u':';
-        if (separator && i + 1 < text.size() && text[i + 1].isDigit()) return false;
+        if (isSeparator(text[i].unicode()) && i + 1 < text.size() && text[i + 1].isDigit())
+            return false;
     }
     return true;
-}
-
-// Letters: between two of them no break rule of Unicode's looks further back or further
-// ahead, so the break opportunities on either side of such a pair are those of that side
-// alone. (Not so between two digits: a number's breaks are settled only at its end.)
-constexpr bool isLetter(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-           (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
 }
 
 } // namespace
