@@ -26,15 +26,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input = fuzz::bytesOf(data, size);
-    const QString settingsFile = fuzz::inWorkFolder(QStringLiteral("Configuracion.ini"));
-    fuzz::writeFile(settingsFile, input);
 
     fuzz::FuzzedPage fuzzed = fuzz::pageFrom(input);
     // One state for every run, its surfaces' memory reused as the program reuses it
     // between documents; every page is drawn afresh.
     static AppState state(englishTexts());
     state.surfaces.markAllStale(PageLook{}, false);
-    state.settings = loadSettings(settingsFile);
+    state.settings = readSettings(IniFile::fromBytes(input));
     state.document = std::move(fuzzed.document);
     state.settings.position.guideRow = static_cast<int16_t>(fuzzed.guideRow);
     test::RecordingView view;

@@ -1,5 +1,6 @@
-// Any bytes as "Configuracion.ini": reading must not crash; saving the values read and
-// reading again must give the same values, and saving them once more the same bytes.
+// Any bytes as "Configuracion.ini": reading must not crash; writing the values read and
+// reading again must give the same values, and writing them once more the same bytes.
+// The file is held in memory: its reading and writing on disk do not depend on its bytes.
 
 #include "FuzzSupport.h"
 #include "settings/SettingsFile.h"
@@ -7,17 +8,16 @@
 using namespace folia;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = fuzz::inWorkFolder(QStringLiteral("Configuracion.ini"));
-    fuzz::writeFile(path, fuzz::bytesOf(data, size));
-
-    const Settings first = loadSettings(path);
+    IniFile ini = IniFile::fromBytes(fuzz::bytesOf(data, size));
+    const Settings first = readSettings(ini);
     fuzz::check(first.footer1.text.size() <= 99 && first.footer2.text.size() <= 99,
                 "footer texts keep at most 99 characters");
-    fuzz::check(saveSettings(first, path).ok(), "the settings can be saved");
-    const QByteArray saved = fuzz::readFile(path);
-    const Settings second = loadSettings(path);
-    fuzz::check(second == first, "a save and a read give back the values read");
-    fuzz::check(saveSettings(second, path).ok() && fuzz::readFile(path) == saved,
-                "saving the same values again changes no byte");
+    writeSettings(first, ini);
+    const QByteArray saved = ini.toBytes();
+    IniFile again = IniFile::fromBytes(saved);
+    const Settings second = readSettings(again);
+    fuzz::check(second == first, "a write and a read give back the values read");
+    writeSettings(second, again);
+    fuzz::check(again.toBytes() == saved, "writing the same values again changes no byte");
     return 0;
 }

@@ -8,8 +8,8 @@
 namespace folia {
 namespace {
 
-// The helpers look at views of the lines: a settings file is searched once for every
-// key read or written, and copying each line it passes would cost more than the search.
+// The helpers look at views of the lines: a section is searched once for every key read
+// or written, and copying each line it passes would cost more than the search.
 QByteArrayView trimmedView(const QByteArray& line) {
     return QByteArrayView(line).trimmed();
 }
@@ -53,11 +53,33 @@ QList<QByteArray> splitLines(const QByteArray& bytes) {
     return lines;
 }
 
+// Index of the first "key=value" line with that key, or -1.
+qsizetype findKey(const QList<QByteArray>& lines, QByteArrayView key) {
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (sameName(keyName(lines[i]), key)) return i;
+    return -1;
+}
+
+// One past the last line that is not blank: what is added goes before trailing blank
+// lines, which stay between the section and the next.
+qsizetype endOfKeys(const QList<QByteArray>& lines) {
+    qsizetype end = lines.size();
+    while (end > 0 && trimmedView(lines[end - 1]).isEmpty())
+        --end;
+    return end;
+}
+
 } // namespace
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    ini.m_lines = splitLines(bytes);
+    for (const QByteArray& line : splitLines(bytes)) {
+        if (isSectionLine(line))
+            ini.m_sections.append(Section{line, sectionName(line).toByteArray(), {}});
+        else
+            (ini.m_sections.isEmpty() ? ini.m_linesBeforeSections : ini.m_sections.last().lines)
+                .append(line);
+    }
     return ini;
 }
 
@@ -67,56 +89,53 @@ IniFile IniFile::load(const QString& path) {
     return fromBytes(file.readAll());
 }
 
-qsizetype IniFile::findSection(const QByteArray& section) const {
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        if (isSectionLine(m_lines[i]) && sameName(sectionName(m_lines[i]), section)) return i;
+qsizetype IniFile::findSection(QByteArrayView name) const {
+    for (qsizetype i = 0; i < m_sections.size(); ++i)
+        if (sameName(m_sections[i].name, name)) return i;
     return -1;
 }
 
-qsizetype IniFile::findKey(qsizetype sectionLine, const QByteArray& key) const {
-    for (qsizetype i = sectionLine + 1; i < m_lines.size() && !isSectionLine(m_lines[i]); ++i)
-        if (sameName(keyName(m_lines[i]), key)) return i;
-    return -1;
-}
-
-qsizetype IniFile::endOfSection(qsizetype sectionLine) const {
-    qsizetype end = sectionLine + 1;
-    for (qsizetype i = sectionLine + 1; i < m_lines.size() && !isSectionLine(m_lines[i]); ++i)
-        if (!trimmedView(m_lines[i]).isEmpty()) end = i + 1; // trailing blank lines stay after
-    return end;
-}
-
-QByteArray IniFile::value(const QByteArray& section, const QByteArray& key,
+QByteArray IniFile::value(QByteArrayView section, QByteArrayView key,
                           const QByteArray& defaultValue) const {
-    const qsizetype sectionLine = findSection(section);
-    const qsizetype keyLine = sectionLine < 0 ? -1 : findKey(sectionLine, key);
+    const qsizetype found = findSection(section);
+    const qsizetype keyLine = found < 0 ? -1 : findKey(m_sections[found].lines, key);
     if (keyLine < 0) return defaultValue.left(kReadBufferSize - 1);
-    const QByteArray& line = m_lines[keyLine];
+    const QByteArray& line = m_sections[found].lines[keyLine];
     return line.mid(line.indexOf('=') + 1).trimmed().left(kReadBufferSize - 1);
 }
 
-void IniFile::setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value) {
-    const QByteArray line = key + '=' + value;
-    qsizetype sectionLine = findSection(section);
-    if (sectionLine < 0) {
-        m_lines.append('[' + section + ']');
-        m_lines.append(line);
+void IniFile::setValue(QByteArrayView section, QByteArrayView key, const QByteArray& value) {
+    const auto line = [&] { return key.toByteArray() + '=' + value; };
+    const qsizetype found = findSection(section);
+    if (found < 0) {
+        const QByteArray header = '[' + section.toByteArray() + ']';
+        m_sections.append(Section{header, sectionName(header).toByteArray(), {line()}});
         return;
     }
-    const qsizetype keyLine = findKey(sectionLine, key);
+    QList<QByteArray>& lines = m_sections[found].lines;
+    const qsizetype keyLine = findKey(lines, key);
     if (keyLine >= 0) {
         // The key keeps its spelling in the file; only the value changes.
-        const QByteArray& old = m_lines[keyLine];
-        m_lines[keyLine] = old.left(old.indexOf('=') + 1) + value;
+        const QByteArray& old = lines[keyLine];
+        lines[keyLine] = old.left(old.indexOf('=') + 1) + value;
         return;
     }
-    m_lines.insert(endOfSection(sectionLine), line);
+    lines.insert(endOfKeys(lines), line());
 }
 
 QByteArray IniFile::toBytes() const {
     QByteArray bytes;
-    for (const QByteArray& line : m_lines)
-        bytes += line + "\r\n";
+    const auto addLine = [&bytes](const QByteArray& line) {
+        bytes += line;
+        bytes += "\r\n";
+    };
+    for (const QByteArray& line : m_linesBeforeSections)
+        addLine(line);
+    for (const Section& section : m_sections) {
+        addLine(section.header);
+        for (const QByteArray& line : section.lines)
+            addLine(line);
+    }
     return bytes;
 }
 

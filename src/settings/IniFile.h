@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -22,23 +23,28 @@ public:
 
     // The value of the first matching key of the first matching section, or the
     // default when the section or key is missing.
-    QByteArray value(const QByteArray& section, const QByteArray& key,
+    QByteArray value(QByteArrayView section, QByteArrayView key,
                      const QByteArray& defaultValue) const;
-    void setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+    void setValue(QByteArrayView section, QByteArrayView key, const QByteArray& value);
 
     QByteArray toBytes() const;
     // Written whole through the atomic helper; a failed write leaves the file as it was.
     WriteResult save(const QString& path) const;
 
 private:
-    // Index of the section line, or -1.
-    qsizetype findSection(const QByteArray& section) const;
-    // Index of the key line within the section that starts at sectionLine, or -1.
-    qsizetype findKey(qsizetype sectionLine, const QByteArray& key) const;
-    // Index one past the section's last key or value line.
-    qsizetype endOfSection(qsizetype sectionLine) const;
+    // A section line with the lines after it up to the next section line: a key is
+    // looked for among its own section's lines only.
+    struct Section {
+        QByteArray header; // the section line as read
+        QByteArray name;
+        QList<QByteArray> lines;
+    };
 
-    QList<QByteArray> m_lines;
+    // Index of the first section with that name, or -1.
+    qsizetype findSection(QByteArrayView name) const;
+
+    QList<QByteArray> m_linesBeforeSections;
+    QList<Section> m_sections;
 };
 
 } // namespace folia

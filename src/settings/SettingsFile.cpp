@@ -1,6 +1,5 @@
 #include "SettingsFile.h"
 
-#include "IniFile.h"
 #include "common/FixedText.h"
 #include "common/LenientNumber.h"
 #include "common/ProgramFolder.h"
@@ -82,21 +81,28 @@ QString settingsPath() {
     return besideProgram(QStringLiteral("Configuracion.ini"));
 }
 
-Settings loadSettings(const QString& path) {
-    const IniFile ini = IniFile::load(path);
+Settings readSettings(const IniFile& ini) {
     Settings settings;
     forEachKey(settings, Reader{ini});
     return settings;
 }
 
-WriteResult saveSettings(const Settings& settings, const QString& path) {
-    IniFile ini = IniFile::load(path);
+void writeSettings(const Settings& settings, IniFile& ini) {
     forEachKey(settings, [&ini](const char* section, const char* key, const auto& value) {
         if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QByteArray>)
             ini.setValue(section, key, cutToCapacity(value, kTextCapacity));
         else
             ini.setValue(section, key, storedNumber(value));
     });
+}
+
+Settings loadSettings(const QString& path) {
+    return readSettings(IniFile::load(path));
+}
+
+WriteResult saveSettings(const Settings& settings, const QString& path) {
+    IniFile ini = IniFile::load(path);
+    writeSettings(settings, ini);
     return ini.save(path);
 }
 
