@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace folia {
@@ -14,6 +15,12 @@ namespace {
 constexpr qsizetype kRecordSize = LineRecord::kImageSize;
 // Records read or written in one system call.
 constexpr qsizetype kRecordsPerBatch = 16;
+
+// Left unfilled: only the bytes a batch reads or writes are ever looked at, and filling
+// half a megabyte first would cost as much as reading a small file.
+std::unique_ptr<char[]> newBatch() {
+    return std::make_unique_for_overwrite<char[]>(kRecordsPerBatch * kRecordSize);
+}
 
 void pumpIfAny(EventPump* pump) {
     if (pump) pump->pump();
@@ -42,13 +49,13 @@ CacheSnapshot snapshotOf(const Document& document) {
 WriteResult saveCache(const CacheSnapshot& snapshot, const QString& path) {
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         // Images are put together a batch at a time, so that the file gets few large writes.
-        std::vector<char> batch(kRecordsPerBatch * kRecordSize);
+        const auto batch = newBatch();
         const std::vector<LineRecord>& records = snapshot.records;
         for (size_t first = 0; first < records.size(); first += kRecordsPerBatch) {
             const size_t count = std::min<size_t>(kRecordsPerBatch, records.size() - first);
             for (size_t k = 0; k < count; ++k)
-                records[first + k].writeImage(batch.data() + k * kRecordSize);
-            if (!append(batch.data(), qsizetype(count) * kRecordSize)) return false;
+                records[first + k].writeImage(batch.get() + k * kRecordSize);
+            if (!append(batch.get(), qsizetype(count) * kRecordSize)) return false;
         }
         return true;
     });
@@ -68,12 +75,12 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
     bool anyStored = false;
     // A batch buffer is small enough to stay in the processor's cache while its records
     // are taken apart.
-    std::vector<char> batch(kRecordsPerBatch * kRecordSize);
+    const auto batch = newBatch();
     for (qint64 first = 0; first < length / kRecordSize; first += kRecordsPerBatch) {
         const qint64 count = std::min<qint64>(kRecordsPerBatch, length / kRecordSize - first);
-        if (file.read(batch.data(), count * kRecordSize) != count * kRecordSize) return false;
+        if (file.read(batch.get(), count * kRecordSize) != count * kRecordSize) return false;
         for (qint64 k = 0; k < count; ++k) {
-            LineRecord record = LineRecord::fromImage(batch.data() + k * kRecordSize);
+            LineRecord record = LineRecord::fromImage(batch.get() + k * kRecordSize);
             if (first + k == 0) {
                 loaded.markSerial = record.markSerial;
                 loaded.reservedValue = record.reservedValue;
