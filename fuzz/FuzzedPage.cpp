@@ -46,7 +46,12 @@ void setFlags(LineRecord& record, const QByteArray& value) {
 
 FuzzedPage pageFrom(const QByteArray& input) {
     FuzzedPage result;
-    Document& document = result.document;
+    result.guideRow = readPageInto(result.document, input);
+    return result;
+}
+
+int readPageInto(Document& document, const QByteArray& input) {
+    int guideRow = 0;
     document.pageCount = 1;
     for (const QByteArray& line : input.split('\n')) {
         const qsizetype space = line.indexOf(' ');
@@ -55,7 +60,7 @@ FuzzedPage pageFrom(const QByteArray& input) {
         const char letter = line[space + 1];
         const QByteArray value = line.mid(space + 3);
         if (row == 0) {
-            if (letter == 'g') result.guideRow = lenientInt32(value);
+            if (letter == 'g') guideRow = lenientInt32(value);
             if (letter == 'p') document.pageCount = lenientInt32(value);
             continue;
         }
@@ -69,7 +74,7 @@ FuzzedPage pageFrom(const QByteArray& input) {
         else if (const auto field = listField(letter))
             record.setText(*field, value);
     }
-    return result;
+    return guideRow;
 }
 
 } // namespace folia::fuzz

@@ -19,5 +19,7 @@ struct FuzzedPage {
 };
 
 FuzzedPage pageFrom(const QByteArray& input);
+// The same into a document that is empty; gives the guide's row.
+int readPageInto(Document& document, const QByteArray& input);
 
 } // namespace folia::fuzz
