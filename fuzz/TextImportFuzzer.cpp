@@ -58,6 +58,7 @@ struct Expected {
 
 Expected expectedImport(const QByteArray& bytes) {
     Expected expected;
+    std::map<QByteArray, int> heights; // a picture named on many lines is decoded once
     int page = 1, row = 0;
     int32_t counter = 0;
     for (const QByteArray& whole : linesOf(bytes)) {
@@ -73,7 +74,9 @@ Expected expectedImport(const QByteArray& bytes) {
             expected.rows[{page, row}] = {counter, asStored(line), false};
             continue;
         }
-        const int height = pictureHeight(*path);
+        auto known = heights.find(*path);
+        if (known == heights.end()) known = heights.emplace(*path, pictureHeight(*path)).first;
+        const int height = known->second;
         if (16 * (Document::kRowsPerPage - row) <= height) continue;
         for (int r = row; r <= row + height / 16; ++r)
             expected.rows[{page, r}] = {counter, {}, false};
