@@ -13,16 +13,24 @@
 #include <QImage>
 #include <algorithm>
 #include <map>
+#include <vector>
 
 using namespace folia;
 
 namespace {
 
 struct ExpectedRow {
+    int page = 0;
+    int row = 0;
     int32_t lineNumber = 0;
     QByteArray text;
     bool pictureStart = false;
 };
+
+// The expected lines are slices of the input, which lives for the whole run, not copies.
+QByteArray slice(const QByteArray& bytes, qsizetype from, qsizetype length) {
+    return QByteArray::fromRawData(bytes.constData() + from, length);
+}
 
 // The lines of a file: ended by CR LF, LF or CR; an empty file is one empty line, and a
 // line end at the very end starts no further line.
@@ -31,11 +39,12 @@ QList<QByteArray> linesOf(const QByteArray& bytes) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.append(bytes.mid(start, i - start));
+        lines.append(slice(bytes, start, i - start));
         if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < bytes.size() || lines.isEmpty()) lines.append(bytes.mid(start));
+    if (start < bytes.size() || lines.isEmpty())
+        lines.append(slice(bytes, start, bytes.size() - start));
     return lines;
 }
 
@@ -52,7 +61,7 @@ int pictureHeight(const QByteArray& path) {
 }
 
 struct Expected {
-    std::map<std::pair<int, int>, ExpectedRow> rows;
+    std::vector<ExpectedRow> rows; // in page and row order: the import fills them in order
     int pageCount = 1;
 };
 
@@ -68,19 +77,19 @@ Expected expectedImport(const QByteArray& bytes) {
             row = 1;
         }
         ++counter;
-        const QByteArray line = whole.left(113);
+        const QByteArray line = slice(whole, 0, std::min<qsizetype>(whole.size(), 113));
         const auto path = picturePath(line);
         if (!path) {
-            expected.rows[{page, row}] = {counter, asStored(line), false};
+            expected.rows.push_back({page, row, counter, asStored(line), false});
             continue;
         }
         auto known = heights.find(*path);
         if (known == heights.end()) known = heights.emplace(*path, pictureHeight(*path)).first;
         const int height = known->second;
         if (16 * (Document::kRowsPerPage - row) <= height) continue;
-        for (int r = row; r <= row + height / 16; ++r)
-            expected.rows[{page, r}] = {counter, {}, false};
-        expected.rows[{page, row}] = {counter, asStored(*path), true};
+        expected.rows.push_back({page, row, counter, asStored(*path), true});
+        for (int r = row + 1; r <= row + height / 16; ++r)
+            expected.rows.push_back({page, r, counter, {}, false});
         row += height / 16;
         counter += height / 16;
     }
@@ -122,15 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static int pagesBefore = Document::kMaxPages;
     const int pagesToCheck = std::max(pagesBefore, expected.pageCount);
     pagesBefore = expected.pageCount;
+    auto next = expected.rows.cbegin();
     for (int page = 1; page <= pagesToCheck; ++page) {
         for (int row = 1; row <= Document::kRowsPerPage; ++row) {
             const LineRecord& record = document.row(page, row);
-            const auto found = expected.rows.find({page, row});
-            if (found == expected.rows.end()) {
+            if (next == expected.rows.cend() || next->page != page || next->row != row) {
                 fuzz::check(!record.isPresent(), "rows the text does not reach stay empty");
                 continue;
             }
-            const ExpectedRow& want = found->second;
+            const ExpectedRow& want = *next++;
             fuzz::check(record.lineNumber == want.lineNumber && record.page == page &&
                             record.lineOnPage == row,
                         "each row carries its line number and place");
@@ -140,5 +149,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         "a picture starts on its first row only");
         }
     }
+    fuzz::check(next == expected.rows.cend(), "every row the text fills is where it belongs");
     return 0;
 }
