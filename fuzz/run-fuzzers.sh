@@ -30,7 +30,6 @@ run_one() {
         text_import_fuzzer) options+=(-max_len=32768) ;;
         *) options+=(-max_len=8192) ;;
     esac
-    [ -f "$here/dict/$name.dict" ] && options+=(-dict="$here/dict/$name.dict")
     mkdir -p "$build/fuzz-corpus/$name" "$build/fuzz-artifacts/$name"
     "$build/fuzz/$name" "${options[@]}" "$build/fuzz-corpus/$name" "$here/corpus/$name" \
         >"$build/fuzz-logs/$name.log" 2>&1
