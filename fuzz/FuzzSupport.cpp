@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeSamplePicture() {
+    QImage picture(30, 40, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    check(picture.save(inWorkFolder(QStringLiteral("p.png")), "PNG"),
+          "the sample picture can be written");
 }
 
 void check(bool holds, const char* property) {

@@ -19,6 +19,10 @@ QByteArray bytesOf(const uint8_t* data, size_t size);
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 
+// A 30 × 40 picture, "p.png" in the work folder, for picture rows and lines to name:
+// its 40 pixels take three rows below the one that names it.
+void writeSamplePicture();
+
 // A broken property: says which and aborts, so that the fuzzer keeps the input.
 void check(bool holds, const char* property);
 

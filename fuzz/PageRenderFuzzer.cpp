@@ -17,10 +17,7 @@ using namespace folia;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::ensureGuiApplication();
-    // A picture for picture rows to name ("p.png").
-    QImage picture(30, 40, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    picture.save(fuzz::inWorkFolder(QStringLiteral("p.png")), "PNG");
+    fuzz::writeSamplePicture();
     return 0;
 }
 

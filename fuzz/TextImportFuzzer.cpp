@@ -101,10 +101,7 @@ Expected expectedImport(const QByteArray& bytes) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::ensureGuiApplication();
-    // A picture for picture lines to name ("{@@...,p.png}"): 40 pixels take 3 rows.
-    QImage picture(30, 40, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    picture.save(fuzz::inWorkFolder(QStringLiteral("p.png")), "PNG");
+    fuzz::writeSamplePicture();
     return 0;
 }
 
