@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace folia;
 
@@ -15,6 +17,22 @@ namespace {
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+// Runs `write` as a user without privileges, in a child process when this one is root
+// (as in CI), since root writes into any folder. Returns the failure the write gave.
+WriteFailure failureAsUnprivilegedUser(const std::function<WriteResult()>& write) {
+    if (geteuid() != 0) return write().failure;
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(255);
+        _exit(static_cast<int>(write().failure));
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) == 255)
+        ADD_FAILURE() << "the write could not be run as an unprivileged user";
+    return static_cast<WriteFailure>(WEXITSTATUS(status));
 }
 } // namespace
 
@@ -83,4 +101,17 @@ TEST(AtomicFile, NothingIsWrittenThroughAPipeADeviceOrAFolder) {
     // A missing folder on the way is told as such.
     EXPECT_EQ(writeFileAtomically(dir.filePath("no/such/x"), QByteArray("x")).failure,
               WriteFailure::NoSuchFolder);
+}
+
+TEST(AtomicFile, AReadOnlyFolderKeepsThePreviousFileAndSaysWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Configuracion.ini");
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray("previous")));
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    const WriteFailure failure =
+        failureAsUnprivilegedUser([&path] { return writeFileAtomically(path, QByteArray("new")); });
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0700), 0);
+    EXPECT_EQ(failure, WriteFailure::AccessDenied);
+    EXPECT_EQ(readAll(path), QByteArray("previous"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary left behind";
 }
