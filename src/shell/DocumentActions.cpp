@@ -40,11 +40,13 @@ bool menuOffersUndo(const AppState& state) {
 // the file holds an older state, so "Undo" stays greyed until a snapshot is written; the
 // document in memory is untouched.
 std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool waitForIt) {
-    if (waitForIt && state.snapshots.writing())
+    if (waitForIt && state.snapshots.writing()) {
+        const SnapshotWriter::ResultClaim claim(state.snapshots);
         whileBusy(view, [&](EventPump& pump) {
             state.snapshots.wait(&pump);
             return true;
         });
+    }
     const std::optional<WriteResult> result = state.snapshots.takeResult();
     if (!result) return result;
     state.snapshotFailed = !result->ok();

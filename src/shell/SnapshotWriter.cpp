@@ -28,7 +28,7 @@ void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
         QMetaObject::invokeMethod(
             &m_windowThread,
             [this] {
-                if (m_finishedHandler) m_finishedHandler();
+                if (m_finishedHandler && !m_resultClaimed) m_finishedHandler();
             },
             Qt::QueuedConnection);
     });

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 namespace folia {
 
@@ -31,6 +32,23 @@ public:
     void setFinishedHandler(std::function<void()> handler) {
         m_finishedHandler = std::move(handler);
     }
+
+    // Held by a caller that waits for the write in flight and takes its result itself:
+    // while a claim lives, the end of a write is not announced, since the finished
+    // handler, run by the events the caller lets through as it waits, would take the
+    // result first.
+    class ResultClaim {
+    public:
+        explicit ResultClaim(SnapshotWriter& writer)
+            : m_writer(writer), m_wasClaimed(std::exchange(writer.m_resultClaimed, true)) {}
+        ~ResultClaim() { m_writer.m_resultClaimed = m_wasClaimed; }
+        ResultClaim(const ResultClaim&) = delete;
+        ResultClaim& operator=(const ResultClaim&) = delete;
+
+    private:
+        SnapshotWriter& m_writer;
+        bool m_wasClaimed;
+    };
 
     // Starts writing the snapshot to `path`. The caller has taken the result of the
     // previous write; one still going on is waited for first.
@@ -55,7 +73,8 @@ private:
     bool m_pending = false;
     std::optional<WriteResult> m_result;
     std::function<void()> m_finishedHandler;
-    QObject m_windowThread; // where the end of a write is announced
+    bool m_resultClaimed = false; // see ResultClaim; used on the window thread only
+    QObject m_windowThread;       // where the end of a write is announced
 };
 
 } // namespace folia

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <chrono>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace folia;
 using namespace folia::test;
@@ -62,6 +64,24 @@ TEST_F(FailedWrites, ExitOnAFullDiskAsksAndNoKeepsTheProgramRunning) {
     EXPECT_EQ(question.title, "Programmer");
     EXPECT_EQ(question.text, kCacheFailure.arg(cachePath(), englishTexts().fileTooLarge) +
                                  "\r\n\r\n" + englishTexts().exitAnyway);
+}
+
+TEST_F(FailedWrites, ExitAsksEvenWhenTheFailedWriteIsAnnouncedWhileItWaits) {
+    makeDocument(2);
+    // The write fails and its end is announced on the window thread before the Exit,
+    // waiting for it under the busy animation, first lets the window handle its events.
+    view.onBusyStart = [this] {
+        while (state.snapshots.writing())
+            std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    };
+    const FileSizeLimit fullDisk(4096);
+    prompts.questionAnswers = {MessageAnswer::No};
+    commands.dispatch(command::Exit);
+    EXPECT_FALSE(commands.finished()) << "the marks are not lost without a choice";
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(state.document.pageCount, 2);
 }
 
 TEST_F(FailedWrites, ASettingsFileThatCannotBeWrittenIsToldAtExit) {

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QList>
+#include <functional>
 #include <map>
 
 namespace folia::test {
@@ -25,7 +26,10 @@ public:
         lastView = view;
         ++viewsShown;
     }
-    void startBusyAnimation() override { ++busyStarts; }
+    void startBusyAnimation() override {
+        ++busyStarts;
+        if (onBusyStart) onBusyStart();
+    }
     void stopBusyAnimation() override { ++busyStops; }
     void focusPage() override { ++pageFocused; }
 
@@ -46,6 +50,7 @@ public:
     int busyStarts = 0;
     int busyStops = 0;
     int pageFocused = 0;
+    std::function<void()> onBusyStart; // runs as the busy animation starts
 
 private:
     std::map<int, bool> enabled_;
