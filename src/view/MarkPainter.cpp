@@ -47,10 +47,10 @@ void drawLinks(QPainter& painter, const PageContext& context, const LineRecord& 
     for (const LinkMark& link : linkMarks(record)) {
         const auto [column, text] = charactersIn(context, link.range);
         if (link.code.startsWith("1E")) {
-            drawGridText(painter, column, link.range.row, text, GridFontStyle::Underlined,
-                         context.linkColour, context.pageBackground);
+            redrawGridText(painter, column, link.range.row, text, GridFontStyle::Underlined,
+                           context.linkColour, context.pageBackground);
         } else if (link.code.startsWith("2E")) {
-            drawGridText(painter, column, link.range.row, text, GridFontStyle::Bold, Qt::black);
+            redrawGridText(painter, column, link.range.row, text, GridFontStyle::Bold, Qt::black);
             drawDottedLine(painter, grid::columnLeft(link.range.first),
                            grid::columnRight(link.range.last), grid::rowBottom(link.range.row));
         }
@@ -60,15 +60,15 @@ void drawLinks(QPainter& painter, const PageContext& context, const LineRecord& 
 void drawTwoColourPieces(QPainter& painter, const PageContext& context, const LineRecord& record) {
     for (const TwoColourPiece& piece : twoColourPieces(record)) {
         const auto [column, text] = charactersIn(context, piece.range);
-        drawGridText(painter, column, piece.range.row, text, GridFontStyle::Normal,
-                     colourOf(piece.foreground), colourOf(piece.background));
+        redrawGridText(painter, column, piece.range.row, text, GridFontStyle::Normal,
+                       colourOf(piece.foreground), colourOf(piece.background));
     }
 }
 
 void drawBoldPieces(QPainter& painter, const PageContext& context, const LineRecord& record) {
     for (const PieceRange& range : boldPieces(record)) {
         const auto [column, text] = charactersIn(context, range);
-        drawGridText(painter, column, range.row, text, GridFontStyle::Bold, Qt::black);
+        redrawGridText(painter, column, range.row, text, GridFontStyle::Bold, Qt::black);
     }
 }
 

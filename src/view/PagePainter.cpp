@@ -36,24 +36,29 @@ PageContext contextFor(const Document& document, int page, const PageStyle& styl
 
 void paintPage(QImage& surface, const Document& document, int page, const PageLook& look,
                const PageStyle& style, PictureLoader& pictures) {
-    const PageContext context = contextFor(document, page, style, look.guideOn ? look.guideRow : 0);
     {
         QPainter painter(&surface);
-        drawPictures(painter, document, page, pictures);
-        drawMarks(painter, context);
-        for (int row = 1; row <= grid::kRows; ++row) {
-            const LineRecord& record = document.row(page, row);
-            if (record.lineNumber <= 0) continue;
-            drawLineText(painter, record, row);
-            drawInlineSymbols(painter, record, row, context.symbolBacking(row));
-            if (row == context.guideRow) {
-                drawGuideBar(painter, row, look.guideOutline, context.guideFill);
-                drawLineText(painter, record, row);
-            }
-        }
-        drawMarks(painter, context);
+        paintPage(painter, document, page, look, style, pictures);
     }
     if (look.guideOn) drawPageFurniture(surface, page, style.settings, style.texts, true);
+}
+
+void paintPage(QPainter& painter, const Document& document, int page, const PageLook& look,
+               const PageStyle& style, PictureLoader& pictures) {
+    const PageContext context = contextFor(document, page, style, look.guideOn ? look.guideRow : 0);
+    drawPictures(painter, document, page, pictures);
+    drawMarks(painter, context);
+    for (int row = 1; row <= grid::kRows; ++row) {
+        const LineRecord& record = document.row(page, row);
+        if (record.lineNumber <= 0) continue;
+        drawLineText(painter, record, row);
+        drawInlineSymbols(painter, record, row, context.symbolBacking(row));
+        if (row == context.guideRow) {
+            drawGuideBar(painter, row, look.guideOutline, context.guideFill);
+            drawLineText(painter, record, row);
+        }
+    }
+    drawMarks(painter, context);
 }
 
 PageLook withOutline(PageLook look) {
