@@ -5,9 +5,7 @@
 
 #include <QFont>
 #include <QGlyphRun>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRawFont>
 #include <array>
 
@@ -48,53 +46,21 @@ const GlyphTable& glyphTable(GridFontStyle style) {
     return (*tables)[style == GridFontStyle::Bold ? 1 : 0];
 }
 
-// The glyphs of `text`, one per cell from the first.
-QList<quint32> glyphsOf(const QByteArray& text, const GlyphTable& table) {
-    QList<quint32> glyphs(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        glyphs[i] = table.glyphs[uchar(text[i])];
-    return glyphs;
-}
-
-// Drawn as shapes rather than as text: devices that keep text (PDF files) then hold each
-// character of a row once, whatever marks write it again.
-void drawGlyphOutlines(QPainter& painter, QPointF origin, const QByteArray& text,
-                       GridFontStyle style, const QColor& foreground) {
-    const GlyphTable& table = glyphTable(style);
-    const QList<quint32> glyphs = glyphsOf(text, table);
-    QPainterPath outlines;
-    for (qsizetype i = 0; i < glyphs.size(); ++i)
-        outlines.addPath(table.font.pathForGlyph(glyphs[i])
-                             .translated(origin.x() + grid::kCellWidth * qreal(i),
-                                         origin.y() + grid::kBaseline));
-    painter.fillPath(outlines, foreground);
-    if (style == GridFontStyle::Underlined)
-        painter.fillRect(QRectF(origin.x(), origin.y() + grid::kBaseline + table.font.underlinePosition(),
-                                qreal(grid::kCellWidth * text.size()), table.font.lineThickness()),
-                         foreground);
-}
-
-void fillCells(QPainter& painter, int column, int row, qsizetype count, const QColor& background) {
-    painter.fillRect(grid::columnLeft(column), grid::rowTop(row), grid::kCellWidth * int(count),
-                     grid::kCellHeight, background);
-}
-
-bool keepsText(const QPainter& painter) {
-    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
-}
-
 } // namespace
 
 void drawGridText(QPainter& painter, int column, int row, const QByteArray& text,
                   GridFontStyle style, const QColor& foreground) {
     if (text.isEmpty()) return;
     const GlyphTable& table = glyphTable(style);
+    QList<quint32> glyphs(text.size());
     QList<QPointF> positions(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i)
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        glyphs[i] = table.glyphs[uchar(text[i])];
         positions[i] = QPointF(qreal(grid::kCellWidth * i), grid::kBaseline);
+    }
     QGlyphRun run;
     run.setRawFont(table.font);
-    run.setGlyphIndexes(glyphsOf(text, table));
+    run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
     run.setUnderline(style == GridFontStyle::Underlined);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -104,22 +70,9 @@ void drawGridText(QPainter& painter, int column, int row, const QByteArray& text
 
 void drawGridText(QPainter& painter, int column, int row, const QByteArray& text,
                   GridFontStyle style, const QColor& foreground, const QColor& background) {
-    fillCells(painter, column, row, text.size(), background);
+    painter.fillRect(grid::columnLeft(column), grid::rowTop(row),
+                     grid::kCellWidth * int(text.size()), grid::kCellHeight, background);
     drawGridText(painter, column, row, text, style, foreground);
-}
-
-void redrawGridText(QPainter& painter, int column, int row, const QByteArray& text,
-                    GridFontStyle style, const QColor& foreground) {
-    if (!keepsText(painter)) return drawGridText(painter, column, row, text, style, foreground);
-    if (text.isEmpty()) return;
-    drawGlyphOutlines(painter, QPointF(grid::columnLeft(column), grid::rowTop(row)), text, style,
-                      foreground);
-}
-
-void redrawGridText(QPainter& painter, int column, int row, const QByteArray& text,
-                    GridFontStyle style, const QColor& foreground, const QColor& background) {
-    fillCells(painter, column, row, text.size(), background);
-    redrawGridText(painter, column, row, text, style, foreground);
 }
 
 } // namespace folia

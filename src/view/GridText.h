@@ -22,12 +22,4 @@ void drawGridText(QPainter& painter, int column, int row, const QByteArray& text
 void drawGridText(QPainter& painter, int column, int row, const QByteArray& text,
                   GridFontStyle style, const QColor& foreground, const QColor& background);
 
-// Characters a mark writes again over its row's text: the same glyphs on images, their
-// outlines on devices that keep text (PDF), where the row's text is already there to be
-// searched and copied once.
-void redrawGridText(QPainter& painter, int column, int row, const QByteArray& text,
-                    GridFontStyle style, const QColor& foreground);
-void redrawGridText(QPainter& painter, int column, int row, const QByteArray& text,
-                    GridFontStyle style, const QColor& foreground, const QColor& background);
-
 } // namespace folia
