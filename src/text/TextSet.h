@@ -16,7 +16,7 @@ struct TextSet {
     // FOLIA: main window and menus
     QString gdiFailure;
     QString gdiFailureTitle; // empty: the platform's own title
-    QString saveImage, update, undo, goTo, personalize, setUp;
+    QString saveImage, exportPdf, update, undo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
         underlineDefinition;
@@ -37,6 +37,8 @@ struct TextSet {
     QString madeBy, makerAddress, visitMe;
     QString notReadable; // "New" with a file that cannot be read; the path follows
     QString exportedImage, exportedImages, exportedDocument;
+    QString pdfFilter;   // the save dialog of "Export as PDF…"
+    QString exportedPdf; // the PDF file was written; its path follows
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number
