@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "ExportPdf.h"
 #include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
@@ -97,6 +98,9 @@ void CommandDispatcher::dispatch(int commandId) {
         if (m_state.settings.position.guideOn == 0 && m_state.documentPresent)
             openDialog(&CommandDialogs::saveImage);
         break;
+    case ExportPdf:
+        exportDocumentAsPdf();
+        break;
     case SetUp:
         openDialog(&CommandDialogs::setUp);
         break;
@@ -159,7 +163,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     showView(m_state, m_view);
     snapshot();
     applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
-    m_view.setCommandEnabled(SaveImage, true);
+    enableOutputCommands(m_view, true);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {
@@ -173,6 +177,13 @@ std::optional<QString> CommandDispatcher::chooseTextFile() {
     std::optional<QString> path = m_prompts.openFile(request);
     if (path) m_lastImportPath = path->left(kLongestPath);
     return path;
+}
+
+void CommandDispatcher::exportDocumentAsPdf() {
+    if (m_state.dialogBusy || !m_state.documentPresent) return;
+    m_state.dialogBusy = true;
+    exportPdf(m_state, m_view, m_prompts);
+    m_state.dialogBusy = false;
 }
 
 void CommandDispatcher::author() {

@@ -47,6 +47,7 @@ private:
     void newDocument();
     void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();
+    void exportDocumentAsPdf();
     void author();
     void exitProgram();
     void update();

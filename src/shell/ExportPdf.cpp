@@ -27,7 +27,8 @@ std::optional<QByteArray> drawDocument(AppState& state, MainView& view) {
     EventPump pump;
     view.startBusyAnimation();
     std::optional<QByteArray> pdf =
-        documentAsPdf(state.document, pageStyle(state), pictures, [&](int) { pump.pump(); });
+        documentAsPdf(state.document, pageStyle(state), pictures, state.texts.programName,
+                      [&](int) { pump.pump(); });
     view.stopBusyAnimation();
     return pdf;
 }

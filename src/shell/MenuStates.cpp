@@ -33,7 +33,11 @@ void applyPattern(MainView& view, bool wholeRow, bool range, bool navigation) {
 
 void applyNoDocumentMenu(MainView& view) {
     applyPattern(view, false, false, false);
-    view.setCommandEnabled(SaveImage, false);
+    enableOutputCommands(view, false);
+}
+
+void enableOutputCommands(MainView& view, bool enabled) {
+    enable(view, {SaveImage, ExportPdf}, enabled);
 }
 
 void applyDocumentMenu(MainView& view, bool undoFileCurrent) {

@@ -8,7 +8,6 @@
 #include "document/PageSurfaces.h"
 #include "output/PageFurniture.h"
 #include "output/PdfAnnotations.h"
-#include "text/TextSet.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -63,7 +62,7 @@ QTransform pageToSheet(const PdfSheet& sheet) {
 } // namespace
 
 std::optional<QByteArray> documentAsPdf(const Document& document, const PageStyle& style,
-                                        PictureLoader& pictures,
+                                        PictureLoader& pictures, const QString& creator,
                                         const std::function<void(int page)>& pageDrawn) {
     QBuffer pages;
     pages.open(QIODevice::WriteOnly);
@@ -72,7 +71,7 @@ std::optional<QByteArray> documentAsPdf(const Document& document, const PageStyl
     writer.setPageMargins(QMarginsF());
     writer.setResolution(kPixelsPerInch);
     writer.setTitle(firstRowWithText(document));
-    writer.setCreator(style.texts.programName);
+    writer.setCreator(creator);
     const PdfSheet sheet = a4Sheet();
     std::vector<PdfLink> links;
     std::vector<PdfNote> notes;

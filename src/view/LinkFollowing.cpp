@@ -78,8 +78,7 @@ std::vector<int> linkTargetsAt(const Document& document, int page, int row, int 
     return targets;
 }
 
-std::vector<DefinitionHit> definitionsAt(const Document& document, int page, int row,
-                                         int column) {
+std::vector<DefinitionHit> definitionsAt(const Document& document, int page, int row, int column) {
     std::vector<DefinitionHit> hits;
     for (DefinitionHit& definition : definitionsOfRow(document, page, row))
         if (holds(definition.range, row, column)) hits.push_back(std::move(definition));

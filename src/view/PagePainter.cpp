@@ -55,8 +55,8 @@ void paintPage(QPainter& painter, const Document& document, int page, const Page
     // copied as the row reads: the marks are drawn on top only, which covers all that
     // drawing them first shows, and the row texts leave out the characters they rewrite.
     const bool textOnce = keepsText(painter);
-    const std::vector<PieceRange> leftOut = textOnce ? rewrittenRanges(context)
-                                                     : std::vector<PieceRange>{};
+    const std::vector<PieceRange> leftOut =
+        textOnce ? rewrittenRanges(context) : std::vector<PieceRange>{};
     drawPictures(painter, document, page, pictures);
     if (!textOnce) drawMarks(painter, context);
     for (int row = 1; row <= grid::kRows; ++row) {

@@ -26,9 +26,9 @@ const QByteArray kAccented = "Caf\xe9 cr\xe8me \x80 5";
 class DocumentPdf : public ::testing::Test {
 protected:
     DocumentPdf() {
-        settings.colours.horizontal = 255;      // red
-        settings.colours.vertical = 0xFF0000;   // blue
-        settings.colours.link = 0x00FF00;       // green
+        settings.colours.horizontal = 255;    // red
+        settings.colours.vertical = 0xFF0000; // blue
+        settings.colours.link = 0x00FF00;     // green
         settings.pageNumber.enabled = 1;
         putRow(document, 1, 2, kAccented);
         putRow(document, 1, 3, "plain words of the third row");
@@ -42,7 +42,8 @@ protected:
         linked.linkKind = 2;
         linked.setText(TextField::LinkMarks, "7,8,12,1E1;7,20,23,2E2;");
         linked.setText(TextField::LinkTargets, "3,1E1;");
-        linked.setText(TextField::DefinitionTexts, "Stra\xdf" "e is a street|2E2~");
+        linked.setText(TextField::DefinitionTexts, "Stra\xdf"
+                                                   "e is a street|2E2~");
         putRow(document, 2, 1, "second page");
         putRow(document, 3, 1, "the end");
     }
@@ -50,7 +51,8 @@ protected:
     std::unique_ptr<Poppler::Document> exported() {
         PictureLoader pictures(prompts, &decoded);
         int drawn = 0;
-        const auto bytes = documentAsPdf(document, style, pictures, [&](int) { ++drawn; });
+        const auto bytes =
+            documentAsPdf(document, style, pictures, "FOLIA ENGLISH", [&](int) { ++drawn; });
         EXPECT_EQ(drawn, 3);
         if (!bytes) return nullptr;
         auto pdf = Poppler::Document::loadFromData(*bytes);
@@ -127,15 +129,16 @@ TEST_F(DocumentPdf, PageLinksLeadToTheirPagesAndDefinitionsAreNotes) {
     ASSERT_TRUE(target);
     EXPECT_EQ(target->destination().pageNumber(), 3);
     const QRectF over = link->boundary();
-    expectNear(QRectF(over.x() * 794, over.y() * 1122, over.width() * 794, over.height() * 1122)
-                   .toRect(),
-               QRect(56, 96, 40, 16), "columns 8..12 of row 7");
+    expectNear(
+        QRectF(over.x() * 794, over.y() * 1122, over.width() * 794, over.height() * 1122).toRect(),
+        QRect(56, 96, 40, 16), "columns 8..12 of row 7");
     const auto* note = dynamic_cast<const Poppler::TextAnnotation*>(annotations[1].get());
     ASSERT_TRUE(note);
     EXPECT_EQ(note->contents(), QStringLiteral("Straße is a street"));
     EXPECT_EQ(note->author(), "word");
     EXPECT_TRUE(pdf->page(1)->annotations().empty());
-    EXPECT_FALSE(withAnnotations("not a PDF", {{595.3, 841.9}, {794, 1122}}, {}, {{1, {}, {}, "a note"}}));
+    EXPECT_FALSE(
+        withAnnotations("not a PDF", {{595.3, 841.9}, {794, 1122}}, {}, {{1, {}, {}, "a note"}}));
 }
 
 TEST_F(DocumentPdf, PagesShowAsTheExportedImages) {
