@@ -60,13 +60,28 @@ Handle linkAnnotation(Handle rect, const Handle& target) {
     return link;
 }
 
-Handle noteAnnotation(Handle rect, const PdfNote& note) {
+// The note shows nothing of its own over the page: the marked words already show where it
+// is (bold, dotted underline), and a viewer's note icon would hide the text around them.
+Handle invisibleAppearance(QPDF& pdf, const QRect& area) {
+    Handle form = Handle::newStream(&pdf, std::string());
+    Handle dictionary = form.getDict();
+    dictionary.replaceKey("/Type", Handle::newName("/XObject"));
+    dictionary.replaceKey("/Subtype", Handle::newName("/Form"));
+    dictionary.replaceKey("/BBox", Handle::newArray({number(0), number(0), number(area.width()),
+                                                     number(area.height())}));
+    Handle appearance = Handle::newDictionary();
+    appearance.replaceKey("/N", form);
+    return appearance;
+}
+
+Handle noteAnnotation(QPDF& pdf, Handle rect, const PdfNote& note) {
     Handle annotation = Handle::newDictionary();
     annotation.replaceKey("/Subtype", Handle::newName("/Text"));
     annotation.replaceKey("/Rect", rect);
     annotation.replaceKey("/Name", Handle::newName("/Comment"));
     annotation.replaceKey("/T", Handle::newUnicodeString(note.title.toStdString()));
     annotation.replaceKey("/Contents", Handle::newUnicodeString(note.text.toStdString()));
+    annotation.replaceKey("/AP", invisibleAppearance(pdf, note.area));
     return annotation;
 }
 
@@ -105,7 +120,7 @@ std::optional<QByteArray> annotate(const QByteArray& bytes, const PdfSheet& shee
     for (const PdfNote& note : notes) {
         if (!onPage(note.page, pages.size())) return std::nullopt;
         const Sheet& at = pages[std::size_t(note.page - 1)];
-        addAnnotation(pdf, at, noteAnnotation(sheetRect(at, sheet, note.area), note));
+        addAnnotation(pdf, at, noteAnnotation(pdf, sheetRect(at, sheet, note.area), note));
     }
     return written(pdf);
 }
