@@ -62,26 +62,26 @@ Handle linkAnnotation(Handle rect, const Handle& target) {
 
 // The note shows nothing of its own over the page: the marked words already show where it
 // is (bold, dotted underline), and a viewer's note icon would hide the text around them.
-Handle invisibleAppearance(QPDF& pdf, const QRect& area) {
+// One empty drawing serves every note.
+Handle invisibleAppearance(QPDF& pdf) {
     Handle form = Handle::newStream(&pdf, std::string());
     Handle dictionary = form.getDict();
     dictionary.replaceKey("/Type", Handle::newName("/XObject"));
     dictionary.replaceKey("/Subtype", Handle::newName("/Form"));
-    dictionary.replaceKey("/BBox", Handle::newArray({number(0), number(0), number(area.width()),
-                                                     number(area.height())}));
+    dictionary.replaceKey("/BBox", Handle::newArray({number(0), number(0), number(1), number(1)}));
     Handle appearance = Handle::newDictionary();
     appearance.replaceKey("/N", form);
     return appearance;
 }
 
-Handle noteAnnotation(QPDF& pdf, Handle rect, const PdfNote& note) {
+Handle noteAnnotation(Handle rect, const PdfNote& note, const Handle& appearance) {
     Handle annotation = Handle::newDictionary();
     annotation.replaceKey("/Subtype", Handle::newName("/Text"));
     annotation.replaceKey("/Rect", rect);
     annotation.replaceKey("/Name", Handle::newName("/Comment"));
     annotation.replaceKey("/T", Handle::newUnicodeString(note.title.toStdString()));
     annotation.replaceKey("/Contents", Handle::newUnicodeString(note.text.toStdString()));
-    annotation.replaceKey("/AP", invisibleAppearance(pdf, note.area));
+    annotation.replaceKey("/AP", appearance);
     return annotation;
 }
 
@@ -117,10 +117,11 @@ std::optional<QByteArray> annotate(const QByteArray& bytes, const PdfSheet& shee
                       linkAnnotation(sheetRect(at, sheet, link.area),
                                      pages[std::size_t(link.targetPage - 1)].page));
     }
+    const Handle appearance = invisibleAppearance(pdf);
     for (const PdfNote& note : notes) {
         if (!onPage(note.page, pages.size())) return std::nullopt;
         const Sheet& at = pages[std::size_t(note.page - 1)];
-        addAnnotation(pdf, at, noteAnnotation(pdf, sheetRect(at, sheet, note.area), note));
+        addAnnotation(pdf, at, noteAnnotation(sheetRect(at, sheet, note.area), note, appearance));
     }
     return written(pdf);
 }
