@@ -145,17 +145,19 @@ void CommandDispatcher::newDocument() {
 void CommandDispatcher::openGivenFile(const QString& path) {
     // "Exit" chosen during the start-up has ended the program.
     if (m_state.exited || m_state.dialogBusy) return;
-    const TextSet& t = m_state.texts;
-    // The question is for a file that can replace the document; any other gets its message.
-    if (m_state.documentPresent && isReadableTextFile(path)) {
-        const MessageRequest question{t.replaceDocumenta + path + t.replaceDocumentb,
-                                      t.programmerTitle, MessageButtons::YesNo,
-                                      MessageIcon::Question};
-        if (m_prompts.message(question) != MessageAnswer::Yes) return;
-    }
     m_state.dialogBusy = true;
-    openTextFile(path);
+    // The question is for a file that can replace the document; any other gets its message.
+    if (!m_state.documentPresent || !isReadableTextFile(path) || mayReplaceDocumentWith(path))
+        openTextFile(path);
     m_state.dialogBusy = false;
+}
+
+bool CommandDispatcher::mayReplaceDocumentWith(const QString& path) {
+    const TextSet& t = m_state.texts;
+    const MessageRequest question{t.replaceDocumenta + path + t.replaceDocumentb, t.programmerTitle,
+                                  MessageButtons::YesNo, MessageIcon::Question};
+    // An Exit chosen while the question is on screen has ended the program.
+    return m_prompts.message(question) == MessageAnswer::Yes && !m_state.exited;
 }
 
 void CommandDispatcher::openTextFile(const QString& path) {

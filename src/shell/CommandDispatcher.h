@@ -50,6 +50,7 @@ public:
 private:
     void newDocument();
     void openTextFile(const QString& path);
+    bool mayReplaceDocumentWith(const QString& path);
     void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();
     void author();

@@ -152,6 +152,18 @@ TEST_F(GivenFile, ReplacesTheCachedDocumentOnlyWhenTheUserAgrees) {
     EXPECT_EQ(list(1, TextField::Text), "given line 1");
 }
 
+TEST_F(GivenFile, AnExitWhileTheQuestionIsOnScreenImportsNothing) {
+    makeDocument(3);
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    prompts.onMessage = [this](const MessageRequest&) {
+        if (!state.exited) commands.dispatch(command::Exit);
+    };
+    commands.openGivenFile(text);
+    EXPECT_TRUE(state.exited);
+    EXPECT_EQ(state.document.pageCount, 3);
+    EXPECT_EQ(cacheBytes().size(), 3 * 65 * LineRecord::kImageSize) << "Exit kept the document";
+}
+
 TEST_F(GivenFile, APathThatCannotBeReadIsToldAndChangesNothing) {
     makeDocument(3);
     for (const QString& path : {folder.filePath("absent.txt"), folder.path()}) {
