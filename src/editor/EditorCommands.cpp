@@ -70,8 +70,13 @@ void EditorCommands::readGivenFile(const QString& path) {
 }
 
 void EditorCommands::load(const QString& path) {
-    m_view.setText(folia::readPlainText(path));
-    tell(m_texts.loadedText);
+    const PlainText read = folia::readPlainText(path);
+    m_view.setText(read.text);
+    if (read.replacedCharacters > 0)
+        tell(m_texts.loadedText + QStringLiteral("\r\n") + m_texts.charactersReplaced +
+             QString::number(read.replacedCharacters));
+    else
+        tell(m_texts.loadedText);
 }
 
 void EditorCommands::writeWithFormat() {

@@ -22,7 +22,8 @@ public:
     virtual void favouriteColours() = 0; // the favourite-colours window
 };
 
-// Runs FOLIA's menu commands: guards, undo snapshot, the change, redraw and menu states.
+// Runs FOLIA's menu commands: guards, undo snapshot, the change and redraw; after each one
+// the menu shows the states that follow.
 // The marking commands are MarkCommands'.
 class CommandDispatcher {
 public:
@@ -48,6 +49,9 @@ public:
     void openGivenFile(const QString& path);
 
 private:
+    void run(int commandId);
+    // The menu as the state now has it.
+    void showMenus();
     void newDocument();
     void openTextFile(const QString& path);
     bool mayReplaceDocumentWith(const QString& path);
