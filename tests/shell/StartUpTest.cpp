@@ -116,7 +116,7 @@ protected:
 };
 
 TEST_F(GivenFile, OpensAsNewInAFreshFolderWithoutAQuestion) {
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     commands.openGivenFile(text);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(view.caption, "Page 1 of 2");
@@ -129,7 +129,7 @@ TEST_F(GivenFile, ReplacesTheCachedDocumentOnlyWhenTheUserAgrees) {
     makeDocument(7, 3);
     ASSERT_TRUE(saveCache(state.document, cachePath()));
     const QByteArray cached = cacheBytes();
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     prompts.messages.clear();
 
     commands.openGivenFile(text); // unscripted: No
