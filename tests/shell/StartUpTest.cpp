@@ -19,7 +19,7 @@ constexpr int kAlwaysEnabled[] = {command::New, command::Author, command::Exit, 
 
 TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
     state.settings.colours.link = 0x00123456;
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(view.caption, "");
     EXPECT_FALSE(state.documentPresent);
@@ -28,7 +28,7 @@ TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
           command::SaveImage, command::GoTo, command::AlignRowsLeft, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
     EXPECT_EQ(state.settings.colours.link, 255) << "links are red after every start";
-    EXPECT_GE(view.menuBuilds, 1) << "the swatches show the red link colour";
+    EXPECT_EQ(view.swatch(command::LinkColour), 255) << "the swatch shows the red link colour";
     EXPECT_EQ(view.viewsShown, 1);
     EXPECT_FALSE(QDir(folder.path()).exists("color.bmp"));
 }
@@ -41,7 +41,7 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
     state.settings.position.page = 2;
     state.settings.position.offsetY = -161;
 
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
     EXPECT_EQ(prompts.messages[0].title, "Programmer");
@@ -67,7 +67,7 @@ TEST_F(StartUp, AStoredPageOutsideTheDocumentIsBroughtIntoIt) {
     makeDocument(3, 1);
     ASSERT_TRUE(saveCache(state.document, cachePath()));
     state.settings.position.page = 99;
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_EQ(state.currentPage, 3);
     EXPECT_EQ(view.caption, "Page 3 of 3");
 }
@@ -77,7 +77,7 @@ TEST_F(StartUp, AnUnreadableCacheLeavesTheEmptyState) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(QByteArray(3 * LineRecord::kImageSize + 1, 'x'));
     damaged.close();
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_FALSE(state.documentPresent);
     EXPECT_EQ(view.caption, "");
@@ -96,11 +96,84 @@ TEST_F(StartUp, ExitThenRestartShowsTheSamePageOffsetAndMarks) {
     restarted.settings = loadSettings(settingsPath());
     RecordingView view2;
     ScriptedPrompts prompts2;
-    initialiseMainWindow(restarted, view2, prompts2);
+    initialiseMainWindow(restarted, PageViewMode(), view2, prompts2);
     EXPECT_EQ(restarted.currentPage, 3);
     EXPECT_EQ(restarted.viewOffset, -61);
     EXPECT_EQ(view2.caption, "Page 3 of 4");
     EXPECT_EQ(restarted.document.row(3, 2).text(TextField::HorizontalMarks), "2,3,20;");
+}
+
+// A text named on the command line: 130 lines, two pages.
+class GivenFile : public ShellFixture {
+protected:
+    GivenFile() {
+        QFile file(text);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 130; ++i)
+            file.write("given line " + QByteArray::number(i) + "\n");
+    }
+    const QString text = folder.filePath("notes.txt");
+};
+
+TEST_F(GivenFile, OpensAsNewInAFreshFolderWithoutAQuestion) {
+    initialiseMainWindow(state, mode(), view, prompts);
+    commands.openGivenFile(text);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(view.caption, "Page 1 of 2");
+    EXPECT_EQ(list(1, TextField::Text), "given line 1");
+    EXPECT_EQ(cacheBytes().size(), 130 * LineRecord::kImageSize);
+    EXPECT_FALSE(state.dialogBusy);
+}
+
+TEST_F(GivenFile, ReplacesTheCachedDocumentOnlyWhenTheUserAgrees) {
+    makeDocument(7, 3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    const QByteArray cached = cacheBytes();
+    initialiseMainWindow(state, mode(), view, prompts);
+    prompts.messages.clear();
+
+    commands.openGivenFile(text); // unscripted: No
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              "Replace the document with " + text +
+                  "? The current document and its marks are replaced; Undo cannot bring them "
+                  "back.");
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(state.document.pageCount, 7);
+    EXPECT_EQ(view.caption, "Page 1 of 7");
+    EXPECT_EQ(cacheBytes(), cached);
+
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    commands.openGivenFile(text);
+    EXPECT_EQ(view.caption, "Page 1 of 2");
+    // As the question says, Undo comes back to the imported text, not to the earlier one.
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_EQ(list(1, TextField::Text), "given line 1");
+}
+
+TEST_F(GivenFile, AnExitWhileTheQuestionIsOnScreenImportsNothing) {
+    makeDocument(3);
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    prompts.onMessage = [this](const MessageRequest&) {
+        if (!state.exited) commands.dispatch(command::Exit);
+    };
+    commands.openGivenFile(text);
+    EXPECT_TRUE(state.exited);
+    EXPECT_EQ(state.document.pageCount, 3);
+    EXPECT_EQ(cacheBytes().size(), 3 * 65 * LineRecord::kImageSize) << "Exit kept the document";
+}
+
+TEST_F(GivenFile, APathThatCannotBeReadIsToldAndChangesNothing) {
+    makeDocument(3);
+    for (const QString& path : {folder.filePath("absent.txt"), folder.path()}) {
+        prompts.messages.clear();
+        commands.openGivenFile(path);
+        ASSERT_EQ(prompts.messages.size(), 1) << "no question, only the message";
+        EXPECT_EQ(prompts.messages[0].text, "The file could not be read: " + path);
+        EXPECT_EQ(state.document.pageCount, 3);
+        EXPECT_FALSE(QFile::exists(cachePath()));
+    }
 }
 
 TEST(SpanishBuild, GoToWritesItsCaptionWithoutTheAccent) {
@@ -116,7 +189,7 @@ TEST(SpanishBuild, GoToWritesItsCaptionWithoutTheAccent) {
     PageInteraction interaction(state, view, prompts);
     CommandDispatcher commands(state, view, prompts, interaction);
 
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, interaction.mode(), view, prompts);
     EXPECT_EQ(prompts.messages[0].text, "Vamos a leer tu cache, Espera ...");
     EXPECT_EQ(prompts.messages[0].title, "Programador");
     EXPECT_EQ(view.caption, QString::fromUtf8("Página 1 de 10"));
