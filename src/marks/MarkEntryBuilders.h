@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowLayout.h"
+#include "RowAlignment.h"
 
 #include <QByteArray>
 #include <array>
