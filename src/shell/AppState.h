@@ -2,7 +2,7 @@
 
 #include "SnapshotWriter.h"
 #include "document/Document.h"
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 #include "output/OutputState.h"
 #include "output/PictureCache.h"
 #include "settings/Settings.h"

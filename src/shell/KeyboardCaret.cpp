@@ -1,7 +1,7 @@
 #include "KeyboardCaret.h"
 
 #include "AppState.h"
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 #include "marks/CharacterGrid.h"
 #include "view/RowLayout.h"
 

@@ -9,7 +9,7 @@
 #include "Pictures.h"
 #include "common/ColourWord.h"
 #include "document/Document.h"
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 #include "output/PageFurniture.h"
 #include "settings/Settings.h"
 

@@ -1,6 +1,6 @@
 #include "PageZoom.h"
 
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 
 #include <Qt>
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "view/PagePainter.h"
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
 #include "settings/Settings.h"

@@ -1,4 +1,4 @@
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 
 #include <gtest/gtest.h>
 #include <vector>
