@@ -7,7 +7,7 @@
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
 #include "document/TextImport.h"
-#include "output/PictureLoader.h"
+#include "PictureProblemReport.h"
 #include "prompts/Prompts.h"
 #include "prompts/WriteFailureReport.h"
 #include "text/TextSet.h"
@@ -96,7 +96,7 @@ bool loadAndRerender(AppState& state, MainView& view) {
 
 bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
     const TextSet& texts = state.texts;
-    PictureLoader pictures(prompts, &state.pictures);
+    PictureLoader pictures(tellPictureProblems(prompts), &state.pictures);
     const auto pictureHeight = [&pictures](const QByteArray& name) {
         const std::optional<QImage> picture = pictures.load(name, 0, 0, false);
         return picture ? picture->height() : 0;

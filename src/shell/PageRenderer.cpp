@@ -3,7 +3,7 @@
 #include "AppState.h"
 #include "MainView.h"
 #include "output/PageFurniture.h"
-#include "output/PictureLoader.h"
+#include "PictureProblemReport.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
 #include "text/TextSet.h"
@@ -16,7 +16,7 @@ namespace {
 
 void paintStatePage(AppState& state, int page, QImage& surface, const PageLook& look,
                     Prompts& prompts) {
-    PictureLoader pictures(prompts, &state.pictures);
+    PictureLoader pictures(tellPictureProblems(prompts), &state.pictures);
     paintPage(surface, state.document, page, look, pageStyle(state), pictures);
 }
 

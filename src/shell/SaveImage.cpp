@@ -9,7 +9,7 @@
 #include "output/PageChoiceForm.h"
 #include "output/PageExporter.h"
 #include "output/PageFurniture.h"
-#include "output/PagePrinter.h"
+#include "PagePrinter.h"
 #include "output/PrintConfigurationForm.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"

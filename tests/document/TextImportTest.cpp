@@ -2,7 +2,7 @@
 #include "document/Document.h"
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
-#include "support/ScriptedPrompts.h"
+#include "support/SeenPictureProblems.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -58,8 +58,8 @@ protected:
     QTemporaryDir dir;
     Document document;
     PictureCache decoded;
-    test::ScriptedPrompts prompts;
-    PictureLoader pictures{prompts, &decoded};
+    test::SeenPictureProblems seen;
+    PictureLoader pictures{seen.recorder(), &decoded};
     std::vector<int> pagesStarted;
     std::optional<ImportedText> imported;
 };
@@ -166,7 +166,7 @@ TEST_F(TextImportTest, APictureTakesTheRowsOfItsHeightWhenItFits) {
     ASSERT_TRUE(import(numberedLines(61) + "{@@x," + picture("b.png", 47) + "}\nafter\n"));
     EXPECT_EQ(at(1, 64).lineNumber, 62);
     EXPECT_EQ(textAt(1, 65), "after");
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(seen.lines.empty());
 
     EXPECT_EQ(picturePath("{@@word,C:\\pics\\a.png}"), QByteArray("C:\\pics\\a.png"));
     EXPECT_FALSE(picturePath("{@@word,b.png").has_value());
@@ -177,9 +177,7 @@ TEST_F(TextImportTest, APictureTakesTheRowsOfItsHeightWhenItFits) {
 
 TEST_F(TextImportTest, AMissingPictureIsReportedAndKeepsItsRow) {
     ASSERT_TRUE(import("{@@a,/gone/figure.png}\r\nnext\r\n"));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text,
-              "[GraphicLoadImageFileToBitmap] called on </gone/figure.png> Missing file");
+    EXPECT_EQ(seen.lines, QStringList{"missing /gone/figure.png"});
     EXPECT_EQ(textAt(1, 1), "/gone/figure.png");
     EXPECT_EQ(at(1, 1).imageStart, 1);
     EXPECT_EQ(textAt(1, 2), "next");
