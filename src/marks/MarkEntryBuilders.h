@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CharacterGrid.h"
 #include "RowAlignment.h"
 
 #include <QByteArray>
@@ -37,6 +38,6 @@ void addDefinition(LineRecord& record, int32_t& markSerial, int row, int startCo
 bool setRowAlignment(LineRecord& record, RowAlignment alignment);
 
 // The two ticked rows, first one first, when exactly two of rows 1..65 are ticked.
-std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, 66>& tickFlags);
+std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, grid::kRows + 1>& tickFlags);
 
 } // namespace folia

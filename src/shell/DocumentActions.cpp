@@ -90,7 +90,7 @@ bool loadAndRerender(AppState& state, MainView& view) {
         showPageCaption(state, view);
         view.focusPage();
     }
-    showView(state, view);
+    refreshView(state, view);
     return loaded;
 }
 

@@ -1,6 +1,7 @@
 #include "PageRenderer.h"
 
 #include "AppState.h"
+#include "common/ColourWord.h"
 #include "MainView.h"
 #include "output/PageFurniture.h"
 #include "PictureProblemReport.h"
@@ -23,7 +24,9 @@ void paintStatePage(AppState& state, int page, QImage& surface, const PageLook& 
 } // namespace
 
 PageStyle pageStyle(const AppState& state) {
-    return PageStyle{state.settings, state.texts, state.pageBackground, state.guideFill};
+    // The page and the guide bar have the same colours in every run, whatever the
+    // settings file holds.
+    return PageStyle{state.settings, state.texts, kWhiteWord, kSilverWord};
 }
 
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {

@@ -1,5 +1,6 @@
 #include "LinkFollowing.h"
 
+#include "marks/CharacterGrid.h"
 #include "marks/MarkLists.h"
 #include "document/Document.h"
 
@@ -22,7 +23,8 @@ std::vector<LinkMark> marksAt(const LineRecord& record, int row, int column, Lin
 // text give nothing.
 QByteArray charactersOfColumns(const QByteArray& text, int first, int last) {
     QByteArray characters;
-    for (int position = first - 3; position <= last - 3; ++position)
+    for (int position = first - grid::kColumnOffset; position <= last - grid::kColumnOffset;
+         ++position)
         if (position >= 1 && position <= text.size()) characters += text[position - 1];
     return characters;
 }

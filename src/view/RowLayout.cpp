@@ -18,7 +18,7 @@ int firstTextColumn(RowAlignment alignment, int shownLength) {
     const int length = std::clamp(shownLength, 0, grid::kShownCharacters);
     switch (alignment) {
     case RowAlignment::Centre:
-        return (grid::kLastTextColumn - length) / 2 + 3;
+        return (grid::kLastTextColumn - length) / 2 + grid::kColumnOffset;
     case RowAlignment::Right:
         return grid::kLastTextColumn + 1 - length;
     case RowAlignment::None:
