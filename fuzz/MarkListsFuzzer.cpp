@@ -5,10 +5,10 @@
 #include "FuzzSupport.h"
 #include "FuzzedPage.h"
 #include "marks/CharacterGrid.h"
-#include "view/InlineSymbols.h"
-#include "view/LinkFollowing.h"
 #include "marks/MarkEntryBuilders.h"
 #include "marks/MarkLists.h"
+#include "view/InlineSymbols.h"
+#include "view/LinkFollowing.h"
 #include "view/RowLayout.h"
 
 #include <algorithm>

@@ -55,8 +55,7 @@ private:
 // Fills the document row by row, page after page.
 class Importer {
 public:
-    Importer(Document& document, const PictureHeight& pictureHeight,
-             const PageStarted& pageStarted)
+    Importer(Document& document, const PictureHeight& pictureHeight, const PageStarted& pageStarted)
         : m_document(document), m_pictureHeight(pictureHeight), m_pageStarted(pageStarted) {}
 
     void start() {

@@ -108,11 +108,11 @@ bool setRowAlignment(LineRecord& record, RowAlignment alignment) {
     return true;
 }
 
-std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, grid::kRows + 1>& tickFlags) {
+std::optional<std::pair<int, int>> twoTickedRows(const TickRows& ticks) {
     int found[2] = {0, 0};
     int count = 0;
     for (int row = 1; row <= grid::kRows; ++row) {
-        if (!tickFlags[row]) continue;
+        if (!ticks[row]) continue;
         if (count == 2) return std::nullopt;
         found[count++] = row;
     }

@@ -2,10 +2,10 @@
 
 #include "SnapshotWriter.h"
 #include "document/Document.h"
-#include "view/PageSurfaces.h"
 #include "output/OutputState.h"
 #include "output/PictureCache.h"
 #include "settings/Settings.h"
+#include "view/PageSurfaces.h"
 
 namespace folia {
 

@@ -30,8 +30,6 @@ constexpr int kLongestPath = 273;
 
 } // namespace
 
-
-
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),

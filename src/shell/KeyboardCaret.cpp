@@ -1,8 +1,8 @@
 #include "KeyboardCaret.h"
 
 #include "AppState.h"
-#include "view/PageSurfaces.h"
 #include "marks/CharacterGrid.h"
+#include "view/PageSurfaces.h"
 #include "view/RowLayout.h"
 
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "PageRenderer.h"
 
 #include "AppState.h"
-#include "common/ColourWord.h"
 #include "MainView.h"
-#include "output/PageFurniture.h"
 #include "PictureProblemReport.h"
+#include "common/ColourWord.h"
+#include "output/PageFurniture.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
 #include "text/TextSet.h"

@@ -1,8 +1,8 @@
 #include "LinkFollowing.h"
 
+#include "document/Document.h"
 #include "marks/CharacterGrid.h"
 #include "marks/MarkLists.h"
-#include "document/Document.h"
 
 namespace folia {
 namespace {

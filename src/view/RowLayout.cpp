@@ -1,7 +1,7 @@
 #include "RowLayout.h"
 
-#include "marks/CharacterGrid.h"
 #include "document/LineRecord.h"
+#include "marks/CharacterGrid.h"
 
 #include <algorithm>
 

@@ -33,8 +33,7 @@ void drawEmpty(QPainter& painter, int row, Shape shape) {
 }
 
 void drawTick(QPainter& painter, int row) {
-    painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize,
-                     kSilver);
+    painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize, kSilver);
 }
 
 bool contains(int row, int px, int py) {

@@ -42,8 +42,8 @@ protected:
             const std::optional<QImage> loaded = pictures.load(name, 0, 0, false);
             return loaded ? loaded->height() : 0;
         };
-        imported = importText(document, height, path,
-                              [this](int page) { pagesStarted.push_back(page); });
+        imported =
+            importText(document, height, path, [this](int page) { pagesStarted.push_back(page); });
         return imported.has_value();
     }
     const LineRecord& at(int page, int row) const { return document.row(page, row); }

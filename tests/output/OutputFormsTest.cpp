@@ -96,4 +96,3 @@ TEST(PrintConfigurationForm, UnmatchedValuesSelectNothingAndStayAsTheyWere) {
     EXPECT_EQ(settings.colourMode, 0);
     EXPECT_EQ(settings.quality, 9);
 }
-

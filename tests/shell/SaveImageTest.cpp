@@ -1,7 +1,7 @@
 #include "shell/SaveImage.h"
 #include "ShellFixture.h"
-#include "shell/PagePrinter.h"
 #include "output/PageFurniture.h"
+#include "shell/PagePrinter.h"
 #include "support/FakeOutput.h"
 
 #include <QCoreApplication>

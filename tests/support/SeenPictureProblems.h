@@ -11,9 +11,9 @@ struct SeenPictureProblems {
     QStringList lines;
     PictureProblems recorder() {
         return [this](const PictureProblem& problem) {
-            lines.append((problem.kind == PictureProblem::Kind::Missing ? "missing "
-                                                                         : "unreadable ") +
-                         problem.shownName);
+            lines.append(
+                (problem.kind == PictureProblem::Kind::Missing ? "missing " : "unreadable ") +
+                problem.shownName);
         };
     }
 };

@@ -1,5 +1,4 @@
 #include "view/PagePainter.h"
-#include "view/PageSurfaces.h"
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
 #include "settings/Settings.h"
@@ -9,6 +8,7 @@
 #include "view/GridText.h"
 #include "view/InlineSymbolPainter.h"
 #include "view/LineText.h"
+#include "view/PageSurfaces.h"
 
 #include <QFile>
 #include <QPainter>
