@@ -14,7 +14,13 @@ const LineRecord& Document::row(int page, int row) const {
 }
 
 LineRecord& Document::editRow(int page, int row) {
-    Q_ASSERT(isValidPlace(page, row));
+    // A place outside the table gets a record of its own that no page holds: what is
+    // written to it is dropped, in release builds too.
+    if (!isValidPlace(page, row)) {
+        static LineRecord outside;
+        outside = LineRecord();
+        return outside;
+    }
     const size_t index = size_t(indexOf(page, row));
     auto& stored = m_rows[index];
     if (!stored) stored = std::make_unique<LineRecord>();

@@ -22,8 +22,8 @@ public:
 
     // The record at (page, row); an empty record for an unused or invalid place.
     const LineRecord& row(int page, int row) const;
-    // The record at (page, row) for changing it, created empty when missing. The place
-    // must be valid.
+    // The record at (page, row) for changing it, created empty when missing. A place
+    // outside the table gives a record that no page holds: changes to it are dropped.
     LineRecord& editRow(int page, int row);
 
     // Empties the whole table and the document-wide values.

@@ -31,8 +31,6 @@ constexpr int kLongestPath = 273;
 
 } // namespace
 
-
-
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
@@ -175,7 +173,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     importTextFile(m_state, m_view, m_prompts, path);
     m_state.document.markSerial = serial;
     m_view.focusPage();
-    showView(m_state, m_view);
+    refreshView(m_state, m_view);
     snapshot();
 }
 
@@ -244,7 +242,7 @@ void CommandDispatcher::undo() {
     if (m_state.snapshotFailed) return;
     rememberPage(m_state);
     loadAndRerender(m_state, m_view);
-    showView(m_state, m_view);
+    refreshView(m_state, m_view);
 }
 
 void CommandDispatcher::goTo() {
@@ -252,7 +250,7 @@ void CommandDispatcher::goTo() {
     const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts);
     if (!answer) return;
     m_state.currentPage = saturateToInt32(lenientValue(toCp1252(*answer)));
-    showView(m_state, m_view);
+    refreshView(m_state, m_view);
     m_view.setCaption(
         pageCaptionUnaccented(m_state.texts, m_state.currentPage, m_state.document.pageCount));
 }

@@ -1,8 +1,8 @@
 #include "KeyboardCaret.h"
 
 #include "AppState.h"
-#include "document/PageSurfaces.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
+#include "view/PageSurfaces.h"
 #include "view/RowLayout.h"
 
 #include <QPainter>

@@ -21,10 +21,19 @@ constexpr std::initializer_list<int> kRangeCommands = {UnderlinePieceHorizontal,
                                                        UnderlinePieceBold, UnderlineDefinition};
 constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, GoTo};
 // Offered whatever the state.
-constexpr std::initializer_list<int> kOtherCommands = {
-    New, Exit, Author, SetUp, FavouriteColours, HorizontalColour, VerticalColour,
-    TwoColourBackground, TwoColourFont, LinkColour, SelectorColour, SelectorTextColour,
-    GuideReader};
+constexpr std::initializer_list<int> kOtherCommands = {New,
+                                                       Exit,
+                                                       Author,
+                                                       SetUp,
+                                                       FavouriteColours,
+                                                       HorizontalColour,
+                                                       VerticalColour,
+                                                       TwoColourBackground,
+                                                       TwoColourFont,
+                                                       LinkColour,
+                                                       SelectorColour,
+                                                       SelectorTextColour,
+                                                       GuideReader};
 
 // The groups each state offers.
 struct Offer {

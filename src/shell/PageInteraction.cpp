@@ -7,9 +7,9 @@
 #include "PageRenderer.h"
 #include "PageViewDescription.h"
 #include "common/Cp1252.h"
+#include "marks/CharacterGrid.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/CharacterGrid.h"
 #include "view/LinkFollowing.h"
 #include "view/RowLayout.h"
 #include "view/TickBoxes.h"
@@ -22,9 +22,7 @@ namespace {
 
 constexpr int kPageStep = 100;
 constexpr int kWheelStep = 15;
-constexpr int kLowestOffset = -561;  // half a page up
 constexpr int kLastPressColumn = 93; // presses further right are ignored
-constexpr int kControlWidth = 794;
 
 // Division that rounds towards minus infinity, so that a point above the page's top
 // edge falls in row 0, not row 1.
@@ -35,7 +33,7 @@ int floorDiv(int value, int divisor) {
 // The grid column under x, with x held on the control: a drag that leaves the control
 // ends at its edge.
 int columnUnder(int x) {
-    return std::clamp(x, 0, kControlWidth - 1) / grid::kCellWidth + 1;
+    return std::clamp(x, 0, PageSurfaces::kViewWidth - 1) / grid::kCellWidth + 1;
 }
 
 } // namespace
@@ -93,7 +91,7 @@ bool PageInteraction::keyPressed(int qtKey) {
         if (m_guide.isOn()) moveGuide(qtKey == Qt::Key_Down);
         break;
     case Qt::Key_PageDown:
-        if (m_state.viewOffset > kLowestOffset) m_state.viewOffset -= kPageStep;
+        if (m_state.viewOffset > PageSurfaces::kLowestKeyOffset) m_state.viewOffset -= kPageStep;
         refreshView(m_state, m_view);
         break;
     case Qt::Key_PageUp:
@@ -101,7 +99,7 @@ bool PageInteraction::keyPressed(int qtKey) {
         refreshView(m_state, m_view);
         break;
     case Qt::Key_End:
-        m_state.viewOffset = kLowestOffset;
+        m_state.viewOffset = PageSurfaces::kLowestKeyOffset;
         refreshView(m_state, m_view);
         break;
     case Qt::Key_Home:
@@ -167,7 +165,7 @@ void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {
 }
 
 void PageInteraction::scrollBy(int pixels) {
-    if (pixels < 0 ? m_state.viewOffset > kLowestOffset : m_state.viewOffset < 0)
+    if (pixels < 0 ? m_state.viewOffset > PageSurfaces::kLowestKeyOffset : m_state.viewOffset < 0)
         m_state.viewOffset += pixels;
 }
 

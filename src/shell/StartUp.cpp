@@ -16,7 +16,8 @@
 namespace folia {
 namespace {
 
-// Stored offsets outside this range cannot come from scrolling and would show no page.
+// Stored offsets outside this range cannot come from scrolling (which stops a step past
+// PageSurfaces::kLowestKeyOffset) and would show no page.
 constexpr int kLowestOffset = -PageSurfaces::kPageHeight;
 constexpr int kHighestOffset = PageSurfaces::kViewHeight;
 
@@ -25,7 +26,7 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     state.viewOffset = qBound(kLowestOffset, int(position.offsetY), kHighestOffset);
     state.currentPage = qBound(1, int(position.page), state.document.pageCount);
     redrawPage(state, prompts);
-    showView(state, view);
+    refreshView(state, view);
     showPageCaption(state, view);
 }
 
@@ -38,10 +39,8 @@ bool imageCodecsAvailable() {
 void initialiseMainWindow(AppState& state, const PageViewMode& mode, MainView& view,
                           Prompts& prompts) {
     state.settings.colours.link = 255;
-    state.pageBackground = 16777215;
-    state.guideFill = 12632256;
     showMenuStates(state, mode, view);
-    showView(state, view);
+    refreshView(state, view);
 
     if (!QFileInfo::exists(cachePath())) return;
     // "Exit" may be chosen while a message of the start-up is on screen; the rest of the

@@ -75,8 +75,8 @@ struct TextSet {
     // FOLIA: export
     QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo, allPages,
         enterFolderName, saveButton, print;
-    QString folderNotCreated;           // the export folder could not be made; its path follows
-    QString folderOutsideProgram;       // the folder name leaves the program's folder; the name follows
+    QString folderNotCreated;     // the export folder could not be made; its path follows
+    QString folderOutsideProgram; // the folder name leaves the program's folder; the name follows
     QString rangeFromName, rangeToName; // accessible names of the range boxes
 
     // Quillet

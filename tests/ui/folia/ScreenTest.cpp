@@ -2,12 +2,12 @@
 #include "folia/MainWindow.h"
 #include "folia/PageViewArea.h"
 #include "folia/PageViewWidget.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/AppState.h"
 #include "shell/PageInteraction.h"
 #include "shell/SaveImage.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QFile>
 #include <QMenuBar>

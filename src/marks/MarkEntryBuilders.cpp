@@ -59,9 +59,9 @@ bool addFullHorizontalLine(LineRecord& record, int row) {
     if (!isUsableRow(record)) return false;
     const QByteArray text = record.text(TextField::Text);
     // From the column before the first non-blank character to the last character.
-    const int64_t before = firstNonBlank(text) + 1 + 2;
+    const int64_t before = firstNonBlank(text) + grid::kColumnOffset;
     record.appendText(TextField::HorizontalMarks,
-                      entry({num(row), num(before), num(text.size() + 3)}));
+                      entry({num(row), num(before), num(text.size() + grid::kColumnOffset)}));
     record.hasMarks = 1;
     return true;
 }
@@ -108,11 +108,11 @@ bool setRowAlignment(LineRecord& record, RowAlignment alignment) {
     return true;
 }
 
-std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, 66>& tickFlags) {
+std::optional<std::pair<int, int>> twoTickedRows(const TickRows& ticks) {
     int found[2] = {0, 0};
     int count = 0;
-    for (int row = 1; row <= 65; ++row) {
-        if (!tickFlags[row]) continue;
+    for (int row = 1; row <= grid::kRows; ++row) {
+        if (!ticks[row]) continue;
         if (count == 2) return std::nullopt;
         found[count++] = row;
     }
