@@ -1,11 +1,15 @@
 #include "CacheFile.h"
 
+#include "CacheFileChanges.h"
+#include "CacheJournal.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
 #include "common/RegularFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -24,6 +28,22 @@ std::unique_ptr<char[]> newBatch() {
 
 void pumpIfAny(EventPump* pump) {
     if (pump) pump->pump();
+}
+
+// A journal must not outlive the file it was made for: one that could not be applied is
+// removed before a whole file replaces it.
+WriteResult clearJournal(const QString& path) {
+    if (recoverJournal(path) != JournalRecovery::Kept || removeJournal(path)) return {};
+    return writeFailureOf(errno);
+}
+
+// The file still stands as it was last written or read: the length of `onDisk`, and no
+// journal beside it.
+bool fileHolds(const CacheSnapshot& onDisk, const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo journal(journalPath(path));
+    return file.isFile() && file.size() == qint64(onDisk.records.size()) * kRecordSize &&
+           !journal.exists() && !journal.isSymLink();
 }
 
 } // namespace
@@ -47,6 +67,7 @@ CacheSnapshot snapshotOf(const Document& document) {
 }
 
 WriteResult saveCache(const CacheSnapshot& snapshot, const QString& path) {
+    if (WriteResult cleared = clearJournal(path); !cleared) return cleared;
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         // Images are put together a batch at a time, so that the file gets few large writes.
         const auto batch = newBatch();
@@ -65,13 +86,23 @@ WriteResult saveCache(const Document& document, const QString& path) {
     return saveCache(snapshotOf(document), path);
 }
 
-bool loadCache(Document& document, const QString& path, EventPump* pump) {
+WriteResult saveCacheChanges(const CacheSnapshot& onDisk, const CacheSnapshot& next,
+                             const QString& path, DiskWrites& disk) {
+    const std::optional<CacheJournal> changes = changesBetween(onDisk, next);
+    if (!changes || !fileHolds(onDisk, path)) return saveCache(next, path);
+    if (changes->spans.empty()) return {};
+    return writeThroughJournal(path, *changes, disk);
+}
+
+bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSnapshot* asRead) {
     QFile file(path);
     if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return false;
     const qint64 length = file.size();
     if (length <= 0 || length % kRecordSize != 0) return false;
 
     Document loaded;
+    CacheSnapshot read;
+    if (asRead) read.records.reserve(size_t(length / kRecordSize));
     bool anyStored = false;
     // A batch buffer is small enough to stay in the processor's cache while its records
     // are taken apart.
@@ -81,6 +112,7 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
         if (file.read(batch.get(), count * kRecordSize) != count * kRecordSize) return false;
         for (qint64 k = 0; k < count; ++k) {
             LineRecord record = LineRecord::fromImage(batch.get() + k * kRecordSize);
+            if (asRead) read.records.push_back(record);
             if (first + k == 0) {
                 loaded.markSerial = record.markSerial;
                 loaded.reservedValue = record.reservedValue;
@@ -98,6 +130,7 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
     }
     if (!anyStored) return false;
     document = std::move(loaded);
+    if (asRead) *asRead = std::move(read);
     return true;
 }
 

@@ -114,10 +114,6 @@ bool CommandDispatcher::finished() const {
 
 // --- shared steps ---------------------------------------------------------------------
 
-void CommandDispatcher::snapshot() {
-    takeSnapshot(m_state, m_view, m_prompts);
-}
-
 void CommandDispatcher::redrawAllPagesThenCurrent() {
     // The other pages are drawn in the colours and settings of the moment they are shown.
     m_state.surfaces.markAllStale(guideLook(m_state, m_state.settings.position.guideOn != 0), true);
@@ -157,7 +153,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_state.document.markSerial = serial;
     m_view.focusPage();
     showView(m_state, m_view);
-    snapshot();
+    takeSnapshot(m_state, m_view, m_prompts, CacheWriteScope::Everything);
     applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
     m_view.setCommandEnabled(SaveImage, true);
 }
