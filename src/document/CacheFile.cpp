@@ -30,20 +30,20 @@ void pumpIfAny(EventPump* pump) {
     if (pump) pump->pump();
 }
 
-// A journal must not outlive the file it was made for: one that could not be applied is
-// removed before a whole file replaces it.
+// A journal must not outlive the file it was made for: the change a pending one describes
+// is completed, then the journal is gone for good before a whole file replaces cache.04.
 WriteResult clearJournal(const QString& path) {
-    if (recoverJournal(path) != JournalRecovery::Kept || removeJournal(path)) return {};
+    recoverJournal(path);
+    if (removeJournal(path)) return {};
     return writeFailureOf(errno);
 }
 
 // The file still stands as it was last written or read: the length of `onDisk`, and no
-// journal beside it.
+// change pending in the journal.
 bool fileHolds(const CacheSnapshot& onDisk, const QString& path) {
     const QFileInfo file(path);
-    const QFileInfo journal(journalPath(path));
     return file.isFile() && file.size() == qint64(onDisk.records.size()) * kRecordSize &&
-           !journal.exists() && !journal.isSymLink();
+           !journalPending(path);
 }
 
 } // namespace
@@ -54,7 +54,9 @@ QString cachePath() {
 
 CacheSnapshot snapshotOf(const Document& document) {
     CacheSnapshot snapshot;
-    for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
+    const int pages = std::clamp(document.pageCount, 0, Document::kMaxPages);
+    snapshot.records.reserve(size_t(pages) * Document::kRowsPerPage);
+    for (int page = 1; page <= pages; ++page) {
         for (int row = 1; row <= Document::kRowsPerPage; ++row) {
             const LineRecord& stored = document.row(page, row);
             if (!stored.isPresent()) continue;

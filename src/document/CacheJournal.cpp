@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace folia {
 namespace {
@@ -15,6 +17,9 @@ namespace {
 // Image: magic, file length (int64), span count (uint32), per span its offset (int64),
 // length (uint32) and bytes, then the SHA-256 of all that; integers little-endian.
 constexpr char kMagic[8] = {'F', 'O', 'L', 'I', 'A', 'J', 'N', '1'};
+// Written over the magic once the change is complete: a journal that starts with it, or an
+// empty one, holds no change. It costs the disk less than cutting the file would.
+constexpr char kAtRest[sizeof kMagic] = {};
 constexpr qsizetype kHeaderSize = 8 + 8 + 4;
 constexpr qsizetype kSpanHeaderSize = 8 + 4;
 constexpr qsizetype kChecksumSize = 32;
@@ -66,31 +71,109 @@ QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
 }
 
+// The file is changed a whole disk page at a time, each page read, patched and written
+// back. A page cache that holds the file in blocks of up to 2 MB is told first to forget
+// the blocks around the pages: a write into a block it holds would mark all of it for
+// the disk, while a whole page written into a forgotten one makes a block of its own and
+// needs no read.
+constexpr qint64 kDiskPage = 4096;
+constexpr qint64 kCacheBlock = 2 << 20;
+
+// The pages the spans touch, ascending.
+std::vector<qint64> touchedPages(const CacheJournal& journal) {
+    std::vector<qint64> pages;
+    for (const FileSpan& span : journal.spans) {
+        const qint64 end = span.offset + span.bytes.size();
+        for (qint64 page = span.offset / kDiskPage * kDiskPage; page < end; page += kDiskPage)
+            if (pages.empty() || pages.back() != page) pages.push_back(page);
+    }
+    return pages;
+}
+
+// Copies into the page standing at `at` what the spans from `first` on hold for it;
+// returns the first span that may still reach into the pages after it.
+size_t patchPage(QByteArray& page, qint64 at, const std::vector<FileSpan>& spans, size_t first) {
+    const qint64 pageEnd = at + page.size();
+    for (; first < spans.size() && spans[first].offset < pageEnd; ++first) {
+        const FileSpan& span = spans[first];
+        const qint64 spanEnd = span.offset + span.bytes.size();
+        const qint64 from = std::max(at, span.offset);
+        std::memcpy(page.data() + (from - at), span.bytes.constData() + (from - span.offset),
+                    size_t(std::min(pageEnd, spanEnd) - from));
+        if (spanEnd > pageEnd) break;
+    }
+    return first;
+}
+
+// Writes the pages[first, end) of one cache block with the spans' bytes.
+bool writeBlockPages(int file, const CacheJournal& journal, const std::vector<qint64>& pages,
+                     size_t first, size_t end, size_t& span, DiskWrites& disk) {
+    std::vector<QByteArray> contents;
+    for (size_t i = first; i < end; ++i) {
+        QByteArray& page = contents.emplace_back(std::min(kDiskPage, journal.fileLength - pages[i]),
+                                                 Qt::Uninitialized);
+        if (!disk.readAt(file, pages[i], page.data(), page.size())) return false;
+        span = patchPage(page, pages[i], journal.spans, span);
+    }
+    disk.forget(file, pages[first] / kCacheBlock * kCacheBlock, kCacheBlock);
+    for (size_t i = first; i < end; ++i)
+        if (!disk.writeAt(file, pages[i], contents[i - first].constData(),
+                          contents[i - first].size()))
+            return false;
+    return true;
+}
+
+bool writePages(int file, const CacheJournal& journal, DiskWrites& disk) {
+    const std::vector<qint64> pages = touchedPages(journal);
+    size_t span = 0;
+    for (size_t first = 0, end = 0; first < pages.size(); first = end) {
+        while (end < pages.size() && pages[end] / kCacheBlock == pages[first] / kCacheBlock)
+            ++end;
+        if (!writeBlockPages(file, journal, pages, first, end, span, disk)) return false;
+    }
+    return true;
+}
+
 // Writes the spans into the file and waits for them to be on the disk.
 bool applySpans(const QString& cachePath, const CacheJournal& journal, DiskWrites& disk) {
     const int file = disk.openExisting(cachePath);
     if (file < 0) return false;
-    bool written = true;
-    for (const FileSpan& span : journal.spans) {
-        written = disk.writeAt(file, span.offset, span.bytes.constData(), span.bytes.size());
-        if (!written) break;
-    }
-    written = written && disk.sync(file);
+    const bool written = writePages(file, journal, disk) && disk.sync(file);
     const int error = errno;
     disk.close(file);
     errno = error;
     return written;
 }
 
-// Writes the journal file and makes it, and its place in the folder, durable.
-bool writeJournalFile(const QString& path, const QByteArray& image, DiskWrites& disk) {
-    const int file = disk.create(path);
-    if (file < 0) return false;
-    const bool written = disk.writeAt(file, 0, image.constData(), image.size()) && disk.sync(file);
+// The journal file, made when missing; a new one's place in the folder is on the disk
+// before it is used.
+int openJournal(const QString& path, DiskWrites& disk) {
+    const int existing = disk.openExisting(path);
+    if (existing >= 0 || errno != ENOENT) return existing;
+    const int created = disk.create(path);
+    if (created < 0 || disk.syncFolder(folderOf(path))) return created;
     const int error = errno;
-    disk.close(file);
+    disk.close(created);
     errno = error;
-    return written && disk.syncFolder(folderOf(path));
+    return -1;
+}
+
+void settle(int file, DiskWrites& disk) {
+    disk.writeAt(file, 0, kAtRest, sizeof kAtRest);
+}
+
+// True when the journal file starts with a change, or is anything but a regular file.
+bool holdsChange(const QFileInfo& journal) {
+    if (journal.isSymLink() || (journal.exists() && !journal.isFile())) return true;
+    QFile file(journal.filePath());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray start = file.read(sizeof kAtRest);
+    return !start.isEmpty() && start != QByteArrayView(kAtRest, sizeof kAtRest);
+}
+
+bool writeJournal(int file, const QByteArray& image, DiskWrites& disk) {
+    return disk.writeAt(file, 0, image.constData(), image.size()) &&
+           disk.truncate(file, image.size()) && disk.sync(file);
 }
 
 // The journal beside the file, when there is one that can be read in full.
@@ -125,7 +208,9 @@ QByteArray journalImage(const CacheJournal& journal) {
 }
 
 std::optional<CacheJournal> readJournalImage(const QByteArray& image) {
-    if (image.size() < kHeaderSize + kChecksumSize || !image.startsWith(kMagic)) return {};
+    if (image.size() < kHeaderSize + kChecksumSize ||
+        !image.startsWith(QByteArrayView(kMagic, sizeof kMagic)))
+        return {};
     const qsizetype body = image.size() - kChecksumSize;
     if (checksumOf(image.constData(), body) != image.sliced(body)) return {};
 
@@ -154,29 +239,37 @@ std::optional<CacheJournal> readJournalImage(const QByteArray& image) {
 
 WriteResult writeThroughJournal(const QString& cachePath, const CacheJournal& journal,
                                 DiskWrites& disk) {
-    const QString path = journalPath(cachePath);
-    if (!writeJournalFile(path, journalImage(journal), disk)) {
-        const WriteResult failure = writeFailureOf(errno);
-        disk.remove(path); // the file is untouched: nothing to complete
-        return failure;
+    const int file = openJournal(journalPath(cachePath), disk);
+    if (file < 0) return writeFailureOf(errno);
+    WriteResult result;
+    if (!writeJournal(file, journalImage(journal), disk)) {
+        result = writeFailureOf(errno);
+        settle(file, disk); // the file is untouched: nothing to complete
+    } else if (!applySpans(cachePath, journal, disk)) {
+        result = writeFailureOf(errno); // the journal completes the change at the next start
+    } else {
+        settle(file, disk);
     }
-    if (!applySpans(cachePath, journal, disk)) return writeFailureOf(errno);
-    if (!removeJournal(cachePath, disk)) return writeFailureOf(errno);
-    return {};
+    disk.close(file);
+    return result;
+}
+
+bool journalPending(const QString& cachePath) {
+    return holdsChange(QFileInfo(journalPath(cachePath)));
 }
 
 bool removeJournal(const QString& cachePath, DiskWrites& disk) {
-    return disk.remove(journalPath(cachePath)) && disk.syncFolder(folderOf(cachePath));
+    const QFileInfo journal(journalPath(cachePath));
+    if (!journal.exists() && !journal.isSymLink()) return true;
+    return disk.remove(journal.filePath()) && disk.syncFolder(folderOf(cachePath));
 }
 
 JournalRecovery recoverJournal(const QString& cachePath, DiskWrites& disk) {
-    const QString path = journalPath(cachePath);
-    const QFileInfo journalFile(path);
-    if (!journalFile.exists() && !journalFile.isSymLink()) return JournalRecovery::None;
-
+    if (!journalPending(cachePath)) return JournalRecovery::None;
     const qint64 fileLength = regularFileLength(cachePath);
     std::optional<CacheJournal> journal;
-    if (const std::optional<QByteArray> image = journalFileImage(path, fileLength))
+    if (const std::optional<QByteArray> image =
+            journalFileImage(journalPath(cachePath), fileLength))
         journal = readJournalImage(*image);
     const bool matches = journal && journal->fileLength == fileLength;
     if (matches && !applySpans(cachePath, *journal, disk)) return JournalRecovery::Kept;

@@ -17,15 +17,33 @@ int openPath(const QString& path, int flags) {
     return file;
 }
 
+// Repeats a read or a write until all its bytes are through; a read that meets the end of
+// the file fails.
+template <typename Transfer, typename Bytes>
+bool whole(Transfer transfer, int file, qint64 offset, Bytes* data, qint64 length) {
+    while (length > 0) {
+        const ssize_t done = transfer(file, data, size_t(length), off_t(offset));
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) {
+            if (done == 0) errno = EIO;
+            return false;
+        }
+        data += done;
+        offset += done;
+        length -= done;
+    }
+    return true;
+}
+
 class SystemDisk final : public DiskWrites {
 public:
     int create(const QString& path) override {
-        return openPath(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
+        return openPath(path, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW);
     }
 
     int openExisting(const QString& path) override {
         // Without blocking: a pipe standing at the path would wait for a reader.
-        const int file = openPath(path, O_WRONLY | O_NONBLOCK);
+        const int file = openPath(path, O_RDWR | O_NONBLOCK);
         if (file < 0) return -1;
         struct stat status;
         if (::fstat(file, &status) == 0 && S_ISREG(status.st_mode)) return file;
@@ -34,19 +52,29 @@ public:
         return -1;
     }
 
-    bool writeAt(int file, qint64 offset, const char* data, qint64 length) override {
-        while (length > 0) {
-            const ssize_t written = ::pwrite(file, data, size_t(length), off_t(offset));
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) return false;
-            data += written;
-            offset += written;
-            length -= written;
-        }
-        return true;
+    bool readAt(int file, qint64 offset, char* data, qint64 length) override {
+        return whole(::pread, file, offset, data, length);
     }
 
-    bool sync(int file) override { return ::fsync(file) == 0; }
+    bool writeAt(int file, qint64 offset, const char* data, qint64 length) override {
+        return whole(::pwrite, file, offset, data, length);
+    }
+
+    bool truncate(int file, qint64 length) override {
+        int result;
+        do {
+            result = ::ftruncate(file, off_t(length));
+        } while (result != 0 && errno == EINTR);
+        return result == 0;
+    }
+
+    void forget(int file, qint64 offset, qint64 length) override {
+        ::posix_fadvise(file, off_t(offset), off_t(length), POSIX_FADV_DONTNEED);
+    }
+
+    // The file's data and what is needed to read it back, its length included; not its
+    // times, which would cost a second flush of the disk.
+    bool sync(int file) override { return ::fdatasync(file) == 0; }
 
     void close(int file) override { ::close(file); }
 

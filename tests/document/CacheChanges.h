@@ -90,7 +90,7 @@ inline void changeAtRandom(Document& document, unsigned seed, int step) {
 // The system's disk, except that it stops for good after `limit` operations: the next
 // one fails (a write of which the first `tornLength` bytes reach the file, when asked),
 // as does every later one, as if the program had been killed there. Syncs are counted but
-// do nothing: what a stopped process wrote stays in the file.
+// do nothing: what a stopped process wrote stays in the file. Reads are not counted.
 class StoppingDisk : public DiskWrites {
 public:
     explicit StoppingDisk(int limit = 1 << 30, qint64 tornLength = -1)
@@ -99,6 +99,15 @@ public:
     int create(const QString& path) override { return allowed() ? m_disk.create(path) : -1; }
     int openExisting(const QString& path) override {
         return allowed() ? m_disk.openExisting(path) : -1;
+    }
+    bool readAt(int file, qint64 offset, char* data, qint64 length) override {
+        return !stopped() && m_disk.readAt(file, offset, data, length);
+    }
+    bool truncate(int file, qint64 length) override {
+        return allowed() && m_disk.truncate(file, length);
+    }
+    void forget(int file, qint64 offset, qint64 length) override {
+        m_disk.forget(file, offset, length);
     }
     bool writeAt(int file, qint64 offset, const char* data, qint64 length) override {
         if (stopped() && m_tornLength >= 0 && m_tornLength < length)
