@@ -4,6 +4,7 @@
 // document, written in place, are measured beside the whole save: time until on disk
 // and the bytes the process wrote (write_bytes of /proc/self/io).
 #include "document/CacheFile.h"
+#include "support/WrittenBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include <malloc.h>
 
 using namespace folia;
+using folia::bench::writtenBytes;
 
 namespace {
 
@@ -50,16 +52,6 @@ const QString& savedPath() {
         return p;
     }();
     return path;
-}
-
-// The bytes this process has had written to the disk so far.
-double writtenBytes() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    double value = 0;
-    while (io >> key >> value)
-        if (key == "write_bytes:") return value;
-    return 0;
 }
 
 void saveFullDocument(benchmark::State& state) {
