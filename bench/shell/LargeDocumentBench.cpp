@@ -164,9 +164,10 @@ struct LoadedCommands {
     CommandDispatcher commands;
 };
 
-// Ticks row 5 and underlines it whole.
+// Ticks row 5 in tick mode and underlines it whole.
 void underlineRowFive(LoadedCommands& loaded) {
-    loaded.app.tickFlags[5] = true;
+    loaded.interaction.mode().tickModeOn(tickbox::Shape::Square);
+    loaded.interaction.mode().toggleTick(5); // the command clears it again
     loaded.commands.dispatch(command::UnderlineFullHorizontal);
 }
 

@@ -1,7 +1,6 @@
 #include "StartUp.h"
 
 #include "AppState.h"
-#include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
 #include "MenuStates.h"
@@ -29,8 +28,6 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     redrawPage(state, prompts);
     showView(state, view);
     showPageCaption(state, view);
-    applyDocumentMenu(view, state.undoFileIsCurrent());
-    view.setCommandEnabled(command::SaveImage, true);
 }
 
 } // namespace
@@ -39,16 +36,12 @@ bool imageCodecsAvailable() {
     return QImageWriter::supportedImageFormats().contains("png");
 }
 
-void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
-    applyNoDocumentMenu(view);
-    state.interactionState = InteractionState::Idle;
-    state.dragFlag = false;
+void initialiseMainWindow(AppState& state, const PageViewMode& mode, MainView& view,
+                          Prompts& prompts) {
     state.settings.colours.link = 255;
     state.pageBackground = 16777215;
     state.guideFill = 12632256;
-    view.setCommandChecked(command::GuideReader,
-                           state.settings.position.guideOn == PositionSettings::kGuideShown);
-    view.rebuildMenu(); // the swatches show the colours just set
+    showMenuStates(state, mode, view);
     showView(state, view);
 
     // A change of the file that stopped half way is completed (or, when its journal is
@@ -62,8 +55,10 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     state.currentPage = 1;
     state.rememberedPage = 1;
     // A file that cannot be loaded leaves the window in its empty state.
-    if (!state.exited && loadAndRerender(state, view) && !state.exited)
+    if (!state.exited && loadAndRerender(state, view) && !state.exited) {
         showStoredPosition(state, view, prompts);
+        showMenuStates(state, mode, view);
+    }
     state.startingUp = false;
 }
 
