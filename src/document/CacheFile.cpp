@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 namespace folia {
@@ -94,6 +95,13 @@ WriteResult saveCacheChanges(const CacheSnapshot& onDisk, const CacheSnapshot& n
     if (!changes || !fileHolds(onDisk, path)) return saveCache(next, path);
     if (changes->spans.empty()) return {};
     return writeThroughJournal(path, *changes, disk);
+}
+
+FileStamp fileStamp(const QString& path) {
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+    return {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
 }
 
 bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSnapshot* asRead) {

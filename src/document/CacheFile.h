@@ -41,6 +41,17 @@ WriteResult saveCache(const Document& document, const QString& path);
 WriteResult saveCacheChanges(const CacheSnapshot& onDisk, const CacheSnapshot& next,
                              const QString& path, DiskWrites& disk = systemDisk());
 
+// What tells one state of a file from another without reading it: where it stands on the
+// disk, its length and when it was last written.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 length = -1; // -1: no file
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStamp(const QString& path);
+
 // Replaces the document with the file's records. A file that is missing, not a regular file,
 // empty, not a whole number of records long or without a single usable record leaves the
 // document untouched and returns false. Records whose page or row lie outside the table are

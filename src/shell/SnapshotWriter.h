@@ -72,11 +72,14 @@ public:
 private:
     void join();
 
-    // What the file holds: the records of the last write or read.
+    // What the file holds: the records of the last write or read, and the stamp the file
+    // had then, which tells whether another program has written it since.
     struct KnownFile {
         CacheSnapshot records;
         QString path;
+        FileStamp stamp;
     };
+    bool knowsFile(const QString& path) const;
 
     std::thread m_thread;
     mutable std::mutex m_mutex;

@@ -110,6 +110,25 @@ TEST_F(Snapshots, UndoAfterAFailedSnapshotDoesNotGoBackToTheOlderFile) {
 
 } // namespace
 
+// Changes are written in place only into the file the program wrote or read: one that
+// another program has put in its place, even of the same length, is written whole.
+TEST_F(Snapshots, AFileReplacedBehindTheProgramsBackIsWrittenWhole) {
+    makeDocument(2);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    ASSERT_TRUE(loadAndRerender(state, view));
+    boldPieceOnRow(5);
+    Document other;
+    for (int page = 1; page <= 2; ++page)
+        for (int row = 1; row <= 65; ++row)
+            putRow(other, page, row, "Another program's text.");
+    ASSERT_TRUE(saveCache(other, cachePath()));
+    boldPieceOnRow(6); // the snapshot of the mark on row 5
+    commands.dispatch(command::Exit);
+    const QByteArray written = cacheBytes();
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    EXPECT_EQ(written, cacheBytes());
+}
+
 // After the start-up a mark writes its own record into cache.04, and Exit of a document
 // that has not changed since writes nothing; the file has the bytes of a whole save.
 TEST_F(Snapshots, MarksWriteTheirRecordsInPlaceAndAnUnchangedExitWritesNothing) {
