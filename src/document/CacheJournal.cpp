@@ -61,10 +61,11 @@ bool wellPlaced(const FileSpan& span, qint64 previousEnd, qint64 fileLength) {
            span.bytes.size() <= fileLength - span.offset;
 }
 
-// The largest image a journal for a file of this length can have: its spans, at least a
-// byte each and apart, hold at most the file's bytes.
+// The largest journal read for a file of this length. A change is written in place only
+// while its journal and pages cost at most half what the whole file does, so a longer
+// one is not this program's, and is not read into memory.
 qint64 largestImageFor(qint64 fileLength) {
-    return kHeaderSize + fileLength * (kSpanHeaderSize + 1) + kChecksumSize;
+    return kHeaderSize + fileLength + kChecksumSize;
 }
 
 QString folderOf(const QString& path) {
