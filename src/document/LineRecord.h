@@ -33,6 +33,8 @@ struct GeometryTail {
     int32_t value3 = 0;
     int32_t value4 = 0;
     int16_t value7 = 0; // values 5 and 6 are texts: TextField::GeometryTail5/6
+
+    bool operator==(const GeometryTail&) const = default;
 };
 
 // One row of one page: the 32,724-byte record of the cache file. Numbers are plain
@@ -41,6 +43,8 @@ struct GeometryTail {
 // up to its last non-zero byte, so empty fields and empty rows cost almost nothing.
 struct LineRecord {
     static constexpr int kImageSize = 32724;
+    // Where the copy of the document's mark serial stands in the image (4 bytes).
+    static constexpr int kMarkSerialOffset = 2058;
 
     int32_t lineNumber = 0; // > 0 marks a present line
     int32_t page = 0;
@@ -70,6 +74,9 @@ struct LineRecord {
     // The exact record image, and a record read from one (kImageSize bytes).
     void writeImage(char* out) const;
     static LineRecord fromImage(const char* image);
+
+    // Equal records have equal images.
+    bool operator==(const LineRecord&) const = default;
 
 private:
     std::array<QByteArray, kTextFieldCount> m_fieldImages;

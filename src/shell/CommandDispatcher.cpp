@@ -111,10 +111,6 @@ bool CommandDispatcher::finished() const {
 
 // --- shared steps ---------------------------------------------------------------------
 
-void CommandDispatcher::snapshot() {
-    takeSnapshot(m_state, m_view, m_prompts);
-}
-
 void CommandDispatcher::redrawAllPagesThenCurrent() {
     // The other pages are drawn in the colours and settings of the moment they are shown.
     m_state.surfaces.markAllStale(guideLook(m_state, m_state.settings.position.guideOn != 0), true);
@@ -174,7 +170,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_state.document.markSerial = serial;
     m_view.focusPage();
     refreshView(m_state, m_view);
-    snapshot();
+    takeSnapshot(m_state, m_view, m_prompts, CacheWriteScope::Everything);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {

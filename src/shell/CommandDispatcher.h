@@ -67,7 +67,6 @@ private:
     void toggleGuide();
     void openDialog(void (CommandDialogs::*open)());
 
-    void snapshot();
     void redrawAllPagesThenCurrent();
 
     AppState& m_state;

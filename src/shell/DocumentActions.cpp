@@ -53,9 +53,9 @@ void reportEndOfWrite(AppState& state, MainView& view, Prompts& prompts, bool wa
 
 } // namespace
 
-void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts, CacheWriteScope scope) {
     waitForSnapshot(state, view, prompts);
-    state.snapshots.start(snapshotOf(state.document), cachePath());
+    state.snapshots.start(snapshotOf(state.document), cachePath(), scope);
 }
 
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts) {
@@ -78,7 +78,9 @@ void rememberPage(AppState& state) {
 
 bool loadAndRerender(AppState& state, MainView& view) {
     const bool loaded = whileBusy(view, [&](EventPump& pump) {
-        if (!loadCache(state.document, cachePath(), &pump)) return false;
+        CacheSnapshot asRead;
+        if (!loadCache(state.document, cachePath(), &pump, &asRead)) return false;
+        state.snapshots.fileWasRead(std::move(asRead), cachePath());
         state.documentPresent = true;
         // Each page is drawn when it is first shown.
         state.surfaces.markAllStale(guideLook(state, false), true);

@@ -7,6 +7,7 @@
 #include "PageActions.h"
 #include "PageRenderer.h"
 #include "document/CacheFile.h"
+#include "document/CacheJournal.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
 
@@ -42,6 +43,9 @@ void initialiseMainWindow(AppState& state, const PageViewMode& mode, MainView& v
     showMenuStates(state, mode, view);
     refreshView(state, view);
 
+    // A change of the file that stopped half way is completed (or, when its journal is
+    // not whole, forgotten) before the file is read.
+    recoverJournal(cachePath());
     if (!QFileInfo::exists(cachePath())) return;
     // "Exit" may be chosen while a message of the start-up is on screen; the rest of the
     // start-up then does nothing.
