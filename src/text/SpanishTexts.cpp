@@ -236,6 +236,8 @@ const TextSet& spanishTexts() {
         .rowsTicked = " filas marcadas",
         .selectedOnRow = "Seleccionado en la fila ",
         .paletteName = "Paleta de colores favoritos",
+
+        .findNoMatches = "Sin coincidencias",
     };
     return texts;
 }
