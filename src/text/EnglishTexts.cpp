@@ -236,6 +236,10 @@ const TextSet& englishTexts() {
         .paletteName = "Favorite colors palette",
 
         .findNoMatches = "No matches",
+        .findMatchCase = "Match case",
+        .previousHit = "Previous",
+        .nextHit = "Next",
+        .findBarName = "Find in the document",
     };
     return texts;
 }

@@ -238,6 +238,10 @@ const TextSet& spanishTexts() {
         .paletteName = "Paleta de colores favoritos",
 
         .findNoMatches = "Sin coincidencias",
+        .findMatchCase = "Mayúsculas y minúsculas",
+        .previousHit = "Anterior",
+        .nextHit = "Siguiente",
+        .findBarName = "Buscar en el documento",
     };
     return texts;
 }

@@ -108,8 +108,10 @@ struct TextSet {
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
     QString paletteName; // the favourite-colours window's palette of swatches
 
-    // FOLIA: find in the document
+    // FOLIA: find in the document ("Find" is the menu item and the text box's name)
     QString findNoMatches; // the counter when nothing is found
+    QString findMatchCase, previousHit, nextHit;
+    QString findBarName; // the find bar's accessible name
 };
 
 const TextSet& englishTexts();
