@@ -77,14 +77,16 @@ TEST_F(MainWindowTest, ReopensTheDocumentOfTheLastRun) {
     EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
 }
 
-TEST_F(MainWindowTest, MenuStatesSurviveARebuildAndTheGuideItemIsChecked) {
+TEST_F(MainWindowTest, MenuStatesFollowEveryCommandAndTheGuideItemIsChecked) {
     state.settings.position.guideOn = 3;
     MainWindow window(state, &prompts);
     window.initialise();
     EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
-    window.rebuildMenu();
+    window.action(command::HorizontalColour)->trigger(); // recolours its swatch in place
     EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
     EXPECT_FALSE(window.action(command::Update)->isEnabled());
+    window.action(command::GuideReader)->trigger(); // turning it off needs no document
+    EXPECT_FALSE(window.action(command::GuideReader)->isChecked());
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitSequence) {
