@@ -32,6 +32,7 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
+    Find = 1097, // opens and closes the find bar
 };
 
 } // namespace folia::command

@@ -1,5 +1,6 @@
 #include "PageZoom.h"
 
+#include "CharacterGrid.h"
 #include "document/PageSurfaces.h"
 
 #include <Qt>
@@ -110,6 +111,13 @@ ScrollRange verticalScrollRange(int offset, int viewHeightShown) {
     const int toBottomEdge = PageSurfaces::kPageHeight - viewHeightShown;
     return {std::min(0, -offset), std::max({-kLowestKeyOffset, toBottomEdge, -offset}),
             viewHeightShown};
+}
+
+int offsetShowingRow(int offset, int row, int viewHeightShown) {
+    const int top = grid::rowTop(row), bottom = grid::rowBottom(row);
+    if (top + offset < 0) return -top;
+    if (bottom + offset > viewHeightShown) return viewHeightShown - bottom;
+    return offset;
 }
 
 } // namespace folia
