@@ -10,20 +10,25 @@ namespace folia {
 
 void DocumentFind::search(const Document& document, QStringView query, bool matchCase,
                           int fromPage) {
-    const bool hadCurrent = m_current >= 0;
-    const int32_t currentStart = hadCurrent ? m_hits[size_t(m_current)].offset : 0;
-    clear();
+    m_hits.clear();
+    m_current = -1;
     m_folded.update(document, matchCase);
     const std::optional<QByteArray> folded = foldQuery(query, matchCase);
     if (!folded || folded->isEmpty()) return;
     findAll(std::string_view(folded->constData(), size_t(folded->size())));
     if (m_hits.empty()) return;
-    m_current = firstHitFrom(hadCurrent ? currentStart : m_folded.offsetOfPage(fromPage));
+    setCurrent(firstHitFrom(m_place ? *m_place : m_folded.offsetOfPage(fromPage)));
 }
 
 void DocumentFind::clear() {
     m_hits.clear();
     m_current = -1;
+    m_place.reset();
+}
+
+void DocumentFind::setCurrent(int index) {
+    m_current = index;
+    m_place = m_hits[size_t(index)].offset;
 }
 
 void DocumentFind::findAll(std::string_view query) {
@@ -47,11 +52,11 @@ int DocumentFind::firstHitFrom(int32_t offset) const {
 }
 
 void DocumentFind::next() {
-    if (m_current >= 0) m_current = (m_current + 1) % count();
+    if (m_current >= 0) setCurrent((m_current + 1) % count());
 }
 
 void DocumentFind::previous() {
-    if (m_current >= 0) m_current = (m_current + count() - 1) % count();
+    if (m_current >= 0) setCurrent((m_current + count() - 1) % count());
 }
 
 std::vector<HitPiece> DocumentFind::piecesOf(const Hit& hit) const {

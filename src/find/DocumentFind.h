@@ -31,11 +31,12 @@ struct LitCells {
 // goes on after the end of each.
 class DocumentFind {
 public:
-    // Finds every occurrence. The current one becomes the first that starts where the
-    // current one started or later (so typing on keeps the place), or, when there was
-    // none, the first on `fromPage` or after; past the last, the first of all.
+    // Finds every occurrence. The current one becomes the first that starts where the last
+    // current one started or later (so typing on keeps the place, even through a query
+    // that found nothing), or, when there was none, the first on `fromPage` or after; past
+    // the last, the first of all.
     void search(const Document& document, QStringView query, bool matchCase, int fromPage);
-    // Forgets the hits and the current one.
+    // Forgets the hits and the place.
     void clear();
 
     int count() const { return int(m_hits.size()); }
@@ -59,10 +60,12 @@ private:
     bool isRowEndOnly(const Hit& hit) const;
     std::vector<HitPiece> piecesOf(const Hit& hit) const;
     int firstHitFrom(int32_t offset) const;
+    void setCurrent(int index);
 
     FoldedDocument m_folded;
     std::vector<Hit> m_hits;
     int m_current = -1;
+    std::optional<int32_t> m_place; // where the last current hit started
 };
 
 } // namespace folia

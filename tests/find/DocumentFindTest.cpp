@@ -115,6 +115,9 @@ TEST(DocumentFind, HitsGoInReadingOrderAndWrapAtBothEnds) {
     EXPECT_EQ(finder.currentIndex(), 0);
     finder.next();
     expectPiece(find(finder, document, "word t").current.at(0), 1, 9, 11, 16);
+    EXPECT_EQ(find(finder, document, "word tx", false, 2).count, 0);
+    find(finder, document, "word", false, 2);
+    EXPECT_EQ(finder.currentIndex(), 1) << "the place is kept through a query with no hit";
     finder.clear();
     finder.search(document, u"word", false, 9);
     EXPECT_EQ(finder.currentIndex(), 0);

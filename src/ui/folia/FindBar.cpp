@@ -32,6 +32,7 @@ FindBar::FindBar(const TextSet& texts, QWidget* parent)
       m_previous(button(texts.previousHit, Qt::UpArrow, this)),
       m_next(button(texts.nextHit, Qt::DownArrow, this)) {
     setAccessibleName(texts.findBarName);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // the page takes the rest
     m_text->setAccessibleName(texts.find);
     m_text->setPlaceholderText(texts.find);
     m_text->setMinimumWidth(240);

@@ -65,7 +65,7 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(m_client);
+    column->addWidget(m_client, 1);
     column->addWidget(m_findBar);
     setCentralWidget(client);
 
