@@ -98,7 +98,7 @@ bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QSt
     const TextSet& texts = state.texts;
     PictureLoader pictures(prompts, &state.pictures);
     view.startBusyAnimation();
-    const bool imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
+    const auto imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
         state.currentPage = page;
         view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
     });
@@ -107,6 +107,9 @@ bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QSt
     state.documentPresent = true;
     state.currentPage = 1;
     showPageCaption(state, view);
+    if (imported->replacedCharacters > 0)
+        prompts.tell(texts.charactersReplaced + QString::number(imported->replacedCharacters),
+                     texts.programmerTitle, MessageIcon::Warning);
     view.focusPage();
     return true;
 }

@@ -31,8 +31,9 @@ void rememberPage(AppState& state);
 bool loadAndRerender(AppState& state, MainView& view);
 
 // Replaces the document with a text file under the busy animation, the caption naming the
-// page being filled, then names page 1 of the new document and gives the page the focus.
-// Returns false, changing nothing, when the file cannot be opened.
+// page being filled, then names page 1 of the new document, tells how many characters had
+// to be replaced, if any, and gives the page the focus. Returns false, changing nothing,
+// when the file cannot be opened.
 bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path);
 
 } // namespace folia

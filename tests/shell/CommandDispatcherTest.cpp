@@ -210,6 +210,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(prompts.dialogs[0].filterDescription, "Text");
     EXPECT_EQ(prompts.dialogs[0].filterPattern, "*.*");
     EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << "nothing replaced, nothing told";
     EXPECT_TRUE(view.captions.contains("Page 2 ... ")) << "the page being filled is named";
     EXPECT_EQ(view.caption, "Page 1 of 2");
     EXPECT_EQ(state.currentPage, 1);
@@ -226,6 +227,20 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     commands.dispatch(command::New); // the second time starts where the first file was
     EXPECT_EQ(prompts.dialogs[1].initialName, "text.txt");
     EXPECT_EQ(prompts.dialogs[1].initialFolder, folder.path());
+}
+
+TEST_F(Commands, NewTellsHowManyCharactersHadToBeReplaced) {
+    const QString text = folder.filePath("utf8.txt");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Cicer\xC3\xB3n \xCE\xBB\xCE\xBC\n"); // two Greek letters
+    file.close();
+    prompts.fileAnswers = {text};
+    commands.dispatch(command::New);
+    EXPECT_EQ(state.document.row(1, 1).text(TextField::Text), QByteArray("Cicer\xF3n ??"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, englishTexts().charactersReplaced + "2");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(Commands, TheGuideStartsOnTheFirstRowWithText) {

@@ -72,6 +72,7 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
     buildMenu();
+    setCaption(QString());
     addMenuBarKey(*this);
     resize(fullSize());
 }
@@ -116,6 +117,9 @@ QAction* MainWindow::action(int commandId) const {
 
 void MainWindow::setCaption(const QString& caption) {
     setWindowTitle(caption);
+    // The title bar shows the program's name while the caption is empty; so does the
+    // screen reader.
+    setAccessibleName(caption.isEmpty() ? m_state.texts.programName : caption);
 }
 
 void MainWindow::showMenuStates(const MenuStates& states) {
@@ -274,8 +278,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // The window has no close box, but the window manager or the session can still close
     // it: the Exit sequence runs then too, so nothing is lost.
+    // An Exit the user refused (the document could not be written and they chose to stay)
+    // refuses the close too, keeping the document in memory.
     if (!m_finished) {
         m_commands->dispatch(command::Exit);
+        if (!m_commands->finished()) {
+            event->ignore();
+            return;
+        }
         m_finished = true;
     }
     event->accept();
