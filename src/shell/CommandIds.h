@@ -32,7 +32,8 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
-    Find = 1097, // opens and closes the find bar
+    ExportPdf = 1097,
+    Find = 1098, // opens and closes the find bar
 };
 
 } // namespace folia::command

@@ -67,6 +67,7 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     enable(states, kNavigationCommands, offer.navigation);
     states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
     states[SaveImage].enabled = state.documentPresent;
+    states[ExportPdf].enabled = state.documentPresent;
     states[Find].enabled = state.documentPresent;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
