@@ -33,6 +33,7 @@ enum : int {
     SelectorColour = 1095,
     SelectorTextColour = 1096,
     ExportPdf = 1097,
+    Find = 1098, // opens and closes the find bar
 };
 
 } // namespace folia::command

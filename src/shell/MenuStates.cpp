@@ -77,6 +77,7 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
     states[SaveImage].enabled = state.documentPresent;
     states[ExportPdf].enabled = state.documentPresent;
+    states[Find].enabled = state.documentPresent;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
     guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;

@@ -11,6 +11,7 @@
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
 #include "view/LinkFollowing.h"
+#include "view/PageZoom.h"
 #include "view/RowLayout.h"
 #include "view/TickBoxes.h"
 
@@ -156,6 +157,16 @@ void PageInteraction::scrollTo(int offset) {
     if (offset == m_state.viewOffset) return;
     m_state.viewOffset = offset;
     refreshView(m_state, m_view);
+}
+
+void PageInteraction::showPlace(int page, int row) {
+    const bool turning = page != m_state.currentPage;
+    m_state.currentPage = page;
+    m_state.viewOffset = offsetShowingRow(m_state.viewOffset, row, m_state.surfaces.shownHeight());
+    if (turning)
+        showCurrentPage(false);
+    else
+        refreshView(m_state, m_view);
 }
 
 void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {

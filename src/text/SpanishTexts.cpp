@@ -258,6 +258,12 @@ const TextSet& spanishTexts() {
         .rowsTicked = " filas marcadas",
         .selectedOnRow = "Seleccionado en la fila ",
         .paletteName = "Paleta de colores favoritos",
+
+        .findNoMatches = "Sin coincidencias",
+        .findMatchCase = "Mayúsculas y minúsculas",
+        .previousHit = "Anterior",
+        .nextHit = "Siguiente",
+        .findBarName = "Buscar en el documento",
     };
     return texts;
 }

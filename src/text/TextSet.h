@@ -120,6 +120,11 @@ struct TextSet {
     // rows ticked", "Selected on row 12: <characters>"
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
     QString paletteName; // the favourite-colours window's palette of swatches
+
+    // FOLIA: find in the document ("Find" is the menu item and the text box's name)
+    QString findNoMatches; // the counter when nothing is found
+    QString findMatchCase, previousHit, nextHit;
+    QString findBarName; // the find bar's accessible name
 };
 
 const TextSet& englishTexts();
@@ -128,5 +133,7 @@ const TextSet& spanishTexts();
 // "Page 3 of 10" and its Spanish forms.
 QString pageCaption(const TextSet& texts, int page, int pageCount);
 QString pageCaptionUnaccented(const TextSet& texts, int page, int pageCount);
+// The find counter: "3 of 12" for the third of twelve hits, or that there is none.
+QString findCounter(const TextSet& texts, int hit, int hitCount);
 
 } // namespace folia

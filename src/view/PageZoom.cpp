@@ -1,5 +1,6 @@
 #include "PageZoom.h"
 
+#include "marks/CharacterGrid.h"
 #include "view/PageSurfaces.h"
 
 #include <Qt>
@@ -109,6 +110,13 @@ ScrollRange verticalScrollRange(int offset, int viewHeightShown) {
     const int toBottomEdge = PageSurfaces::kPageHeight - viewHeightShown;
     return {std::min(0, -offset),
             std::max({-PageSurfaces::kLowestKeyOffset, toBottomEdge, -offset}), viewHeightShown};
+}
+
+int offsetShowingRow(int offset, int row, int viewHeightShown) {
+    const int top = grid::rowTop(row), bottom = grid::rowBottom(row);
+    if (top + offset < 0) return -top;
+    if (bottom + offset > viewHeightShown) return viewHeightShown - bottom;
+    return offset;
 }
 
 } // namespace folia
