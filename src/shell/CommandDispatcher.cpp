@@ -51,7 +51,7 @@ int32_t& colourSetting(ColourSettings& colours, int commandId) {
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
-      m_marks(state, view, prompts, interaction) {
+      m_marks(state, view, prompts, interaction), m_markExport(state, prompts) {
     m_state.snapshots.setFinishedHandler(
         [this] { finishEndedSnapshot(m_state, m_view, m_prompts); });
 }
@@ -96,6 +96,9 @@ void CommandDispatcher::dispatch(int commandId) {
     case SaveImage:
         if (m_state.settings.position.guideOn == 0 && m_state.documentPresent)
             openDialog(&CommandDialogs::saveImage);
+        break;
+    case ExportMarks:
+        m_markExport.run();
         break;
     case SetUp:
         openDialog(&CommandDialogs::setUp);
@@ -159,7 +162,7 @@ void CommandDispatcher::importDocument(const QString& path) {
     showView(m_state, m_view);
     snapshot();
     applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
-    m_view.setCommandEnabled(SaveImage, true);
+    enableDocumentOutputs(m_view);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {

@@ -32,6 +32,8 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
+    ExportMarks = 1120,
+    MarksList = 1121,
 };
 
 } // namespace folia::command

@@ -33,7 +33,11 @@ void applyPattern(MainView& view, bool wholeRow, bool range, bool navigation) {
 
 void applyNoDocumentMenu(MainView& view) {
     applyPattern(view, false, false, false);
-    view.setCommandEnabled(SaveImage, false);
+    enable(view, {SaveImage, ExportMarks}, false);
+}
+
+void enableDocumentOutputs(MainView& view) {
+    enable(view, {SaveImage, ExportMarks}, true);
 }
 
 void applyDocumentMenu(MainView& view, bool undoFileCurrent) {

@@ -29,7 +29,7 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     showView(state, view);
     showPageCaption(state, view);
     applyDocumentMenu(view, state.undoFileIsCurrent());
-    view.setCommandEnabled(command::SaveImage, true);
+    enableDocumentOutputs(view);
 }
 
 } // namespace

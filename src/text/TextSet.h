@@ -24,6 +24,7 @@ struct TextSet {
         twoColourFont, linkColour, selectorColour, selectorTextColour;
     QString alignment, left, center, right;
     QString read, guideReader;
+    QString exportMarks, marksList;
 
     // FOLIA: captions, prompts and messages of the commands
     QString pageWord;           // "Page " in captions
@@ -37,6 +38,19 @@ struct TextSet {
     QString madeBy, makerAddress, visitMe;
     QString notReadable; // "New" with a file that cannot be read; the path follows
     QString exportedImage, exportedImages, exportedDocument;
+
+    // FOLIA: the marks list and the Markdown file of the marks
+    QString markUnderline, markFullUnderline, markBracket, markTwoColours, markBold, markLink,
+        markDefinition, markAlignment; // the kinds of mark
+    QString alignedLeft, alignedCentre, alignedRight;
+    QString marksTitle;                         // heading of the Markdown file
+    QString rowWord, rowsWord;                  // "Row " and "Rows " before row numbers
+    QString rowsTo;                             // between the two rows of a bracket
+    QString colourOn;                           // between the text colour and the background colour
+    QString toPage;                             // "→ page " before the page a link leads to
+    QString openQuote, closeQuote;              // around marked characters
+    QString markdownFiles, csvFiles, jsonFiles; // the save dialog's filters
+    QString marksExported;                      // the marks were written; the path follows
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number
@@ -71,8 +85,8 @@ struct TextSet {
     // FOLIA: export
     QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo, allPages,
         enterFolderName, saveButton, print;
-    QString folderNotCreated;           // the export folder could not be made; its path follows
-    QString folderOutsideProgram;       // the folder name leaves the program's folder; the name follows
+    QString folderNotCreated;     // the export folder could not be made; its path follows
+    QString folderOutsideProgram; // the folder name leaves the program's folder; the name follows
     QString rangeFromName, rangeToName; // accessible names of the range boxes
 
     // Quillet
