@@ -1,8 +1,10 @@
 // Any bytes as a text to import: the document must hold exactly the rows that the import
 // rules give for the file's lines (65 a page, 113 characters a line, 200 pages at most,
-// picture lines taking the rows of their picture's height).
+// picture lines taking the rows of their picture's height), the file read whole in the
+// encoding it is detected to be in, while the import reads it piece by piece.
 
 #include "FuzzSupport.h"
+#include "common/TextEncoding.h"
 #include "document/TextImport.h"
 #include "output/PictureLoader.h"
 #include "shell/AppState.h"
@@ -119,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     test::ScriptedPrompts prompts;
     fuzz::check(importTextFile(state, view, prompts, path), "an existing file is imported");
 
-    const Expected expected = expectedImport(bytes);
+    const QByteArray stored = toCp1252Text(bytes).bytes;
+    const Expected expected = expectedImport(stored);
     const Document& document = state.document;
     fuzz::check(document.pageCount == expected.pageCount, "the import fills the expected pages");
     fuzz::check(state.currentPage == 1, "the import ends on page 1");

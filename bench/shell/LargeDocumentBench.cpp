@@ -168,8 +168,9 @@ void oneMarkCommand(benchmark::State& state) {
     LoadedCommands loaded(int(state.range(0)));
     std::vector<double> figure;
     std::vector<double> onDisk;
+    loaded.interaction.mode().tickModeOn(tickbox::Shape::Square);
     for (auto _ : state) {
-        loaded.app.tickFlags[5] = true;
+        loaded.interaction.mode().toggleTick(5); // the command clears it again
         const double ms =
             millisecondsOf([&] { loaded.commands.dispatch(command::UnderlineFullHorizontal); });
         state.SetIterationTime(ms / 1000);

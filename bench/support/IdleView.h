@@ -8,10 +8,9 @@ namespace folia::bench {
 class IdleView : public MainView {
 public:
     void setCaption(const QString&) override {}
-    void setCommandEnabled(int, bool) override {}
-    void setCommandChecked(int, bool) override {}
-    void rebuildMenu() override {}
+    void showMenuStates(const MenuStates&) override {}
     void showView(const QImage&) override {}
+    void showOverlays() override {}
     void startBusyAnimation() override {}
     void stopBusyAnimation() override {}
     void focusPage() override {}

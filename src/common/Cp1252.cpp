@@ -11,14 +11,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-int unicodeToCp1252(char16_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return ch;
+} // namespace
+
+int cp1252Byte(char32_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return int(ch);
     for (int i = 0; i < 32; ++i)
         if (kHighControls[i] == ch) return 0x80 + i;
     return -1;
 }
-
-} // namespace
 
 char16_t cp1252ToUnicode(unsigned char byte) {
     return (byte >= 0x80 && byte <= 0x9F) ? kHighControls[byte - 0x80] : char16_t(byte);
@@ -40,7 +40,7 @@ QByteArray toCp1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int code = unicodeToCp1252(text[i].unicode());
+        const int code = cp1252Byte(text[i].unicode());
         out[i] = code < 0 ? '?' : static_cast<char>(code);
     }
     return bytes;
@@ -48,7 +48,7 @@ QByteArray toCp1252(const QString& text) {
 
 bool fitsCp1252(const QString& text) {
     for (QChar ch : text)
-        if (unicodeToCp1252(ch.unicode()) < 0) return false;
+        if (cp1252Byte(ch.unicode()) < 0) return false;
     return true;
 }
 

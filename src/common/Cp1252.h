@@ -14,6 +14,9 @@ QByteArray toCp1252(const QString& text);
 // True when every character of the text has a Windows-1252 byte.
 bool fitsCp1252(const QString& text);
 
+// The Windows-1252 byte of a character, or -1 when the code page has none.
+int cp1252Byte(char32_t ch);
+
 // The Unicode character of one Windows-1252 byte (undefined bytes map to U+FFFD-free
 // C1 controls, as the platform's code page does).
 char16_t cp1252ToUnicode(unsigned char byte);

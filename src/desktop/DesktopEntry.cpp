@@ -66,6 +66,7 @@ QString metainfo(const DesktopProgram& program, const TextSet& texts) {
         QStringLiteral("<component type=\"desktop-application\">"),
         QStringLiteral("  <id>%1</id>").arg(xmlText(program.appId)),
         QStringLiteral("  <metadata_license>CC0-1.0</metadata_license>"),
+        QStringLiteral("  <project_license>GPL-3.0-or-later</project_license>"),
         QStringLiteral("  <name>%1</name>").arg(xmlText(program.name)),
         QStringLiteral("  <summary>%1</summary>").arg(xmlText(t.summary)),
         QStringLiteral("  <description>"),

@@ -2,6 +2,7 @@
 
 #include "Document.h"
 #include "PageSurfaces.h"
+#include "common/Cp1252FileReader.h"
 #include "common/EventPump.h"
 #include "output/PictureLoader.h"
 
@@ -14,13 +15,12 @@ namespace {
 
 constexpr qsizetype kStoredLineLength = 113;
 constexpr int kRowHeight = 16;
-constexpr qint64 kReadChunk = 64 * 1024;
 
-// Reads a file line by line in fixed chunks: a line is kept only up to the length that
+// Reads a file line by line in fixed pieces: a line is kept only up to the length that
 // is stored, so a file without line ends costs no more memory than a short one.
 class LineReader {
 public:
-    LineReader(QIODevice& device, EventPump& pump) : m_device(device), m_pump(pump) {}
+    explicit LineReader(Cp1252FileReader& source) : m_source(source) {}
 
     bool atEnd() { return m_pos == m_buffer.size() && !refill(); }
 
@@ -45,17 +45,11 @@ public:
 
 private:
     bool refill() {
-        // Read into the same buffer every time: a fresh one for each chunk would cost an
-        // allocation as large as the chunk.
-        m_buffer.resize(kReadChunk);
-        m_buffer.resize(std::max<qint64>(m_device.read(m_buffer.data(), kReadChunk), 0));
         m_pos = 0;
-        m_pump.pump();
-        return !m_buffer.isEmpty();
+        return m_source.read(m_buffer);
     }
 
-    QIODevice& m_device;
-    EventPump& m_pump;
+    Cp1252FileReader& m_source;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
 };
@@ -155,13 +149,15 @@ bool isReadableTextFile(const QString& path) {
     return openForReading(file);
 }
 
-bool importText(Document& document, PageSurfaces& surfaces, PictureLoader& pictures,
-                const QString& path, const PageStarted& pageStarted) {
+std::optional<ImportedText> importText(Document& document, PageSurfaces& surfaces,
+                                       PictureLoader& pictures, const QString& path,
+                                       const PageStarted& pageStarted) {
     QFile file(path);
-    if (!openForReading(file)) return false;
+    if (!openForReading(file)) return std::nullopt;
 
     EventPump pump;
-    LineReader reader(file, pump);
+    Cp1252FileReader source(file, pump);
+    LineReader reader(source);
     Importer importer(document, surfaces, pictures, pageStarted);
     importer.start();
     // Even an empty file gives one (empty) line.
@@ -170,7 +166,7 @@ bool importText(Document& document, PageSurfaces& surfaces, PictureLoader& pictu
         full = !importer.add(reader.next(kStoredLineLength));
         pump.pump();
     }
-    return true;
+    return ImportedText{source.replacedCharacters()};
 }
 
 } // namespace folia

@@ -55,8 +55,13 @@ void EditorCommands::readPlainText() {
     chooseFile(DialogMode::Open);
     // A pipe or a device is not a text to load, and would leave the box empty.
     if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile()) return;
-    m_view.setText(folia::readPlainText(m_fileName));
-    tell(m_texts.loadedText);
+    const PlainText read = folia::readPlainText(m_fileName);
+    m_view.setText(read.text);
+    if (read.replacedCharacters > 0)
+        tell(m_texts.loadedText + QStringLiteral("\r\n") + m_texts.charactersReplaced +
+             QString::number(read.replacedCharacters));
+    else
+        tell(m_texts.loadedText);
 }
 
 void EditorCommands::writeWithFormat() {

@@ -31,17 +31,19 @@ QString textFromPlainBytes(const QByteArray& bytes) {
     return text;
 }
 
-QString readPlainText(const QString& path) {
+PlainText readPlainText(const QString& path) {
     QFile file(path);
     // A read error ends the reading: what was read so far is the text.
     const QByteArray bytes = openRegularFileForReading(file) ? file.readAll() : QByteArray();
-    return textFromPlainBytes(bytes);
+    const Cp1252Text converted = toCp1252Text(bytes);
+    return {textFromPlainBytes(converted.bytes), converted.replacedCharacters};
 }
 
-QByteArray plainBytesToAppend(const QString& text) {
+QByteArray plainBytesToAppend(const QString& text, TextEncoding encoding) {
     QString withCrLf = text;
     withCrLf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return toCp1252(withCrLf) + "\r\n";
+    withCrLf += QLatin1String("\r\n");
+    return encodeText(fromCp1252(toCp1252(withCrLf)), encoding);
 }
 
 WriteResult appendPlainText(const QString& path, const QString& text) {
@@ -58,7 +60,7 @@ WriteResult appendPlainText(const QString& path, const QString& text) {
         if (file.error() != QFileDevice::NoError)
             return {WriteFailure::Other, 0, file.errorString()};
     }
-    const QByteArray added = plainBytesToAppend(text);
+    const QByteArray added = plainBytesToAppend(text, detectEncoding(existing));
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         return append(existing.constData(), existing.size()) &&
                append(added.constData(), added.size());

@@ -7,24 +7,13 @@
 #include "output/PictureCache.h"
 #include "settings/Settings.h"
 
-#include <array>
-
 namespace folia {
 
 struct TextSet;
 
-// What the user is doing on the page view.
-enum class InteractionState { Idle = 0, Ticking = 1, Selecting = 3, RangeSelected = 4 };
-
-// The selected character range: a row and its first and last grid column.
-struct Selection {
-    int row = 0;
-    int start = 0;
-    int end = 0;
-};
-
 // FOLIA's program-wide state: one object owned by the application and passed by
-// reference to whatever needs it.
+// reference to whatever needs it. What the reader is doing on the page view is not here
+// but the page view's mode (PageInteraction).
 struct AppState {
     explicit AppState(const TextSet& textSet) : texts(textSet) {}
 
@@ -37,6 +26,8 @@ struct AppState {
     bool snapshotFailed = false;
     // Only then does "Undo" bring back the state before the last change.
     bool undoFileIsCurrent() const { return !snapshots.pending() && !snapshotFailed; }
+    // "Undo" has brought the file's state back; it is offered again once a snapshot is written.
+    bool undoUsed = false;
     PictureCache pictures; // decoded once, drawn on every render
 
     int currentPage = 1;
@@ -44,10 +35,6 @@ struct AppState {
     bool documentPresent = false;
     int viewOffset = 0; // vertical offset of the view onto the current page
 
-    InteractionState interactionState = InteractionState::Idle;
-    std::array<bool, 66> tickFlags{}; // rows 1..65
-    Selection selection;
-    bool dragFlag = false;
     bool dialogBusy = false;
     // The start-up sequence is still bringing back the last run's document.
     bool startingUp = false;

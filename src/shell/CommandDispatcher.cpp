@@ -1,6 +1,7 @@
 #include "CommandDispatcher.h"
 
 #include "AppState.h"
+#include "ColourCommands.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
@@ -27,33 +28,16 @@ using namespace command;
 
 constexpr int kLongestPath = 273;
 
-int32_t& colourSetting(ColourSettings& colours, int commandId) {
-    switch (commandId) {
-    case HorizontalColour:
-        return colours.horizontal;
-    case VerticalColour:
-        return colours.vertical;
-    case TwoColourBackground:
-        return colours.twoColourBackground;
-    case TwoColourFont:
-        return colours.twoColourFont;
-    case LinkColour:
-        return colours.link;
-    case SelectorColour:
-        return colours.selector;
-    default:
-        return colours.selectorText;
-    }
-}
-
 } // namespace
 
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
       m_marks(state, view, prompts, interaction), m_markExport(state, prompts) {
-    m_state.snapshots.setFinishedHandler(
-        [this] { finishEndedSnapshot(m_state, m_view, m_prompts); });
+    m_state.snapshots.setFinishedHandler([this] {
+        finishEndedSnapshot(m_state, m_view, m_prompts);
+        showMenus();
+    });
 }
 
 CommandDispatcher::~CommandDispatcher() {
@@ -61,6 +45,15 @@ CommandDispatcher::~CommandDispatcher() {
 }
 
 void CommandDispatcher::dispatch(int commandId) {
+    run(commandId);
+    showMenus();
+}
+
+void CommandDispatcher::showMenus() {
+    showMenuStates(m_state, m_interaction.mode(), m_view);
+}
+
+void CommandDispatcher::run(int commandId) {
     if (m_marks.run(commandId)) return;
     switch (commandId) {
     case New:
@@ -153,7 +146,6 @@ void CommandDispatcher::newDocument() {
 void CommandDispatcher::importDocument(const QString& path) {
     // A new document starts with the page view at rest, whatever mode it was in.
     m_interaction.resetState();
-    m_state.tickFlags.fill(false);
     m_state.viewOffset = 0;
     const int32_t serial = m_state.document.markSerial; // serials go on across documents
     importTextFile(m_state, m_view, m_prompts, path);
@@ -161,8 +153,6 @@ void CommandDispatcher::importDocument(const QString& path) {
     m_view.focusPage();
     showView(m_state, m_view);
     snapshot();
-    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
-    enableDocumentOutputs(m_view);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {
@@ -211,17 +201,17 @@ void CommandDispatcher::exitProgram() {
 // --- edit -----------------------------------------------------------------------------
 
 void CommandDispatcher::update() {
-    if (m_state.interactionState != InteractionState::Idle) return;
+    if (!m_interaction.mode().is(InteractionState::Idle)) return;
     redrawAllPagesThenCurrent();
 }
 
 void CommandDispatcher::undo() {
-    if (m_state.interactionState != InteractionState::Idle) return;
+    if (!m_interaction.mode().is(InteractionState::Idle)) return;
     // The file must hold the state before the last change; after a failed snapshot it holds
     // an older one, and going back to it would lose more than the last change.
     waitForSnapshot(m_state, m_view, m_prompts);
     if (m_state.snapshotFailed) return;
-    rememberPage(m_state, m_view);
+    rememberPage(m_state);
     loadAndRerender(m_state, m_view);
     showView(m_state, m_view);
 }
@@ -240,7 +230,6 @@ void CommandDispatcher::goTo() {
 
 void CommandDispatcher::setColour(int commandId) {
     colourSetting(m_state.settings.colours, commandId) = int32_t(m_state.selectedColour);
-    m_view.rebuildMenu();
 }
 
 void CommandDispatcher::toggleGuide() {
@@ -249,12 +238,10 @@ void CommandDispatcher::toggleGuide() {
         // A document without any row to stop on leaves the guide off.
         if (!m_interaction.switchGuideOn()) return;
         position.guideOn = PositionSettings::kGuideShown;
-        m_view.setCommandChecked(GuideReader, true);
         redrawAndShow(m_state, m_view, m_prompts);
         showPageCaption(m_state, m_view);
     } else {
         position.guideOn = 0;
-        m_view.setCommandChecked(GuideReader, false);
         redrawAllPagesThenCurrent();
     }
 }

@@ -23,7 +23,8 @@ public:
     virtual void favouriteColours() = 0; // the favourite-colours window
 };
 
-// Runs FOLIA's menu commands: guards, undo snapshot, the change, redraw and menu states.
+// Runs FOLIA's menu commands: guards, undo snapshot, the change and redraw; after each one
+// the menu shows the states that follow.
 // The marking commands are MarkCommands'.
 class CommandDispatcher {
 public:
@@ -45,6 +46,9 @@ public:
     bool finished() const;
 
 private:
+    void run(int commandId);
+    // The menu as the state now has it.
+    void showMenus();
     void newDocument();
     void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();

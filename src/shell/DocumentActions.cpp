@@ -1,7 +1,6 @@
 #include "DocumentActions.h"
 
 #include "AppState.h"
-#include "CommandIds.h"
 #include "MainView.h"
 #include "PageActions.h"
 #include "PageRenderer.h"
@@ -28,17 +27,10 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
     return result;
 }
 
-// "Undo" is offered by the document state of the menu, not in tick mode or with a range
-// selected.
-bool menuOffersUndo(const AppState& state) {
-    return state.documentPresent && (state.interactionState == InteractionState::Idle ||
-                                     state.interactionState == InteractionState::Selecting);
-}
-
 // Takes the result of the write that has ended, if any, waiting for it first when asked:
-// "Undo" back once the file holds the state before the last change. After a failed write
-// the file holds an older state, so "Undo" stays greyed until a snapshot is written; the
-// document in memory is untouched.
+// "Undo" is offered again once the file holds the state before the last change. After a
+// failed write the file holds an older state, so "Undo" stays greyed until a snapshot is
+// written; the document in memory is untouched.
 std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool waitForIt) {
     if (waitForIt && state.snapshots.writing()) {
         const SnapshotWriter::ResultClaim claim(state.snapshots);
@@ -50,7 +42,7 @@ std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool wait
     const std::optional<WriteResult> result = state.snapshots.takeResult();
     if (!result) return result;
     state.snapshotFailed = !result->ok();
-    if (result->ok() && menuOffersUndo(state)) view.setCommandEnabled(command::Undo, true);
+    if (result->ok()) state.undoUsed = false;
     return result;
 }
 
@@ -63,7 +55,6 @@ void reportEndOfWrite(AppState& state, MainView& view, Prompts& prompts, bool wa
 
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
     waitForSnapshot(state, view, prompts);
-    view.setCommandEnabled(command::Undo, false);
     state.snapshots.start(snapshotOf(state.document), cachePath());
 }
 
@@ -80,9 +71,9 @@ WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts) {
     return endOfWrite(state, view, true).value_or(WriteResult{});
 }
 
-void rememberPage(AppState& state, MainView& view) {
+void rememberPage(AppState& state) {
     state.rememberedPage = state.currentPage;
-    view.setCommandEnabled(command::Undo, false);
+    state.undoUsed = true;
 }
 
 bool loadAndRerender(AppState& state, MainView& view) {
@@ -107,7 +98,7 @@ bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QSt
     const TextSet& texts = state.texts;
     PictureLoader pictures(prompts, &state.pictures);
     view.startBusyAnimation();
-    const bool imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
+    const auto imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
         state.currentPage = page;
         view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
     });
@@ -116,6 +107,9 @@ bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QSt
     state.documentPresent = true;
     state.currentPage = 1;
     showPageCaption(state, view);
+    if (imported->replacedCharacters > 0)
+        prompts.tell(texts.charactersReplaced + QString::number(imported->replacedCharacters),
+                     texts.programmerTitle, MessageIcon::Warning);
     view.focusPage();
     return true;
 }

@@ -11,8 +11,8 @@ class MainView;
 class Prompts;
 
 // The undo snapshot: the whole document goes to "cache.04", written on the snapshot
-// writer's thread while the window goes on; "Undo" is greyed until the file holds it. A
-// snapshot still in flight is waited for first.
+// writer's thread while the window goes on; "Undo" is greyed until the file holds it
+// (AppState::undoFileIsCurrent). A snapshot still in flight is waited for first.
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
 // Waits for the snapshot in flight (under the busy animation), then ends it: "Undo" back,
 // or the user told once that the file could not be written. Nothing when none is pending.
@@ -22,16 +22,18 @@ void finishEndedSnapshot(AppState& state, MainView& view, Prompts& prompts);
 // A snapshot taken and waited for; its failure is left to the caller.
 WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts);
 
-// Remembers the page to show again after a load, and greys "Undo".
-void rememberPage(AppState& state, MainView& view);
+// For "Undo": remembers the page to show again after the load, and greys "Undo" until the
+// next change is in the file.
+void rememberPage(AppState& state);
 
 // Loads "cache.04", marks every page to be drawn again when it is shown, then shows the
 // remembered page. Returns false, changing nothing, when the file cannot be loaded.
 bool loadAndRerender(AppState& state, MainView& view);
 
 // Replaces the document with a text file under the busy animation, the caption naming the
-// page being filled, then names page 1 of the new document and gives the page the focus.
-// Returns false, changing nothing, when the file cannot be opened.
+// page being filled, then names page 1 of the new document, tells how many characters had
+// to be replaced, if any, and gives the page the focus. Returns false, changing nothing,
+// when the file cannot be opened.
 bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path);
 
 } // namespace folia

@@ -5,6 +5,7 @@
 #include "view/CharacterGrid.h"
 #include "view/RowLayout.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace folia {
@@ -75,6 +76,16 @@ int KeyboardCaret::offsetShowingCaret(int offset) const {
     const int shown = m_state.surfaces.shownHeight();
     if (bottom + offset > shown) return shown - bottom;
     return offset;
+}
+
+void KeyboardCaret::paint(QPainter& painter, bool viewFocused) const {
+    const std::optional<GridCell> caret = cell();
+    if (!viewFocused || !caret) return;
+    const QRect frame(grid::columnLeft(caret->column), grid::rowTop(caret->row), grid::kCellWidth,
+                      grid::kCellHeight);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.adjusted(-1, -1, 0, 0));
 }
 
 } // namespace folia

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/PageOverlay.h"
+
 #include <optional>
 #include <utility>
 
@@ -16,8 +18,9 @@ struct GridCell {
 
 // The keyboard's caret on the current page, for marking without a mouse: a cell among
 // the characters of a row that shows text. It lives in the page view only; nothing of it
-// is stored or drawn on a page.
-class KeyboardCaret {
+// is stored or drawn on a page: it is painted over the page, as a frame round its cell,
+// while the page view has the focus.
+class KeyboardCaret : public PageOverlay {
 public:
     explicit KeyboardCaret(const AppState& state) : m_state(state) {}
 
@@ -37,6 +40,8 @@ public:
 
     // The view offset nearest to `offset` that shows the caret's whole row.
     int offsetShowingCaret(int offset) const;
+
+    void paint(QPainter& painter, bool viewFocused) const override;
 
 private:
     bool hasText(int row) const;

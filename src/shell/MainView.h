@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MenuStates.h"
+
 #include <QImage>
 #include <QString>
 
@@ -10,12 +12,12 @@ class MainView {
 public:
     virtual ~MainView() = default;
     virtual void setCaption(const QString& caption) = 0;
-    virtual void setCommandEnabled(int commandId, bool enabled) = 0;
-    virtual void setCommandChecked(int commandId, bool checked) = 0;
-    // Rebuilds the menu bar, so that the colour swatches show the current colours.
-    virtual void rebuildMenu() = 0;
-    // Shows the 794 x 955 view surface.
+    // Every command as the menu should now show it; the window changes what differs.
+    virtual void showMenuStates(const MenuStates& states) = 0;
+    // Shows the 794 x 955 view surface, the page interaction's overlays painted over it.
     virtual void showView(const QImage& view) = 0;
+    // Paints the overlays again over the view last shown (the view itself is unchanged).
+    virtual void showOverlays() = 0;
     virtual void startBusyAnimation() = 0;
     virtual void stopBusyAnimation() = 0;
     virtual void focusPage() = 0;

@@ -4,7 +4,6 @@
 #include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
-#include "MenuStates.h"
 #include "PageActions.h"
 #include "PageInteraction.h"
 #include "PagePrompt.h"
@@ -82,20 +81,25 @@ bool MarkCommands::run(int commandId) {
 }
 
 void MarkCommands::finishRowMark() {
-    redrawPage(m_state, m_prompts);
-    m_interaction.resetTicks();
-    showView(m_state, m_view);
-}
-
-void MarkCommands::finishRangeMark() {
-    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
-    m_state.interactionState = InteractionState::Idle;
-    m_state.dragFlag = false;
+    m_interaction.mode().clearTicks();
     redrawAndShow(m_state, m_view, m_prompts);
 }
 
+void MarkCommands::finishRangeMark() {
+    m_interaction.mode().endSelection();
+    redrawAndShow(m_state, m_view, m_prompts);
+}
+
+const Selection& MarkCommands::selection() const {
+    return m_interaction.mode().selection();
+}
+
+const TickRows& MarkCommands::ticks() const {
+    return m_interaction.mode().ticks();
+}
+
 bool MarkCommands::selectionRowIsUsable() const {
-    const int row = m_state.selection.row;
+    const int row = selection().row;
     return Document::isValidPlace(m_state.currentPage, row) &&
            isUsableRow(m_state.document.row(m_state.currentPage, row));
 }
@@ -103,23 +107,18 @@ bool MarkCommands::selectionRowIsUsable() const {
 // --- whole rows -----------------------------------------------------------------------
 
 void MarkCommands::toggleTickMode() {
-    if (m_state.interactionState == InteractionState::Idle) {
-        m_state.interactionState = InteractionState::Ticking;
-        m_interaction.drawEmptyTickBoxes();
-        showView(m_state, m_view);
-        applyTickMenu(m_view);
-    } else if (m_state.interactionState == InteractionState::Ticking) {
-        m_state.interactionState = InteractionState::Idle;
-        redrawAndShow(m_state, m_view, m_prompts);
-        m_state.tickFlags.fill(false);
-        applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
-    }
+    PageViewMode& mode = m_interaction.mode();
+    if (mode.is(InteractionState::Idle))
+        mode.tickModeOn(tickbox::shapeFromSetting(m_state.settings.tickShape));
+    else
+        mode.tickModeOff();
+    m_view.showOverlays();
 }
 
 void MarkCommands::align(int commandId) {
     takeSnapshot(m_state, m_view, m_prompts);
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
-        if (m_state.tickFlags[row])
+        if (ticks()[row])
             setRowAlignment(m_state.document.editRow(m_state.currentPage, row),
                             alignmentOfCommand(commandId));
     finishRowMark();
@@ -128,18 +127,18 @@ void MarkCommands::align(int commandId) {
 void MarkCommands::fullHorizontalLine() {
     takeSnapshot(m_state, m_view, m_prompts);
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
-        if (m_state.tickFlags[row])
+        if (ticks()[row])
             addFullHorizontalLine(m_state.document.editRow(m_state.currentPage, row), row);
     finishRowMark();
 }
 
 void MarkCommands::verticalLine() {
     // Before any range was selected there is no picked row; the test then passes.
-    const int picked = m_state.selection.row;
+    const int picked = selection().row;
     if (picked >= 1 &&
         isCentredOrRight(alignmentOf(m_state.document.row(m_state.currentPage, picked))))
         return;
-    const auto rows = twoTickedRows(m_state.tickFlags);
+    const auto rows = twoTickedRows(ticks());
     m_pause(kVerticalLinePauseMs);
     if (!rows) {
         m_prompts.tell(m_state.texts.notTwoLines, m_state.texts.programmerTitle);
@@ -156,7 +155,7 @@ void MarkCommands::verticalLine() {
 void MarkCommands::rangeMark(int commandId) {
     takeSnapshot(m_state, m_view, m_prompts);
     if (selectionRowIsUsable()) {
-        const Selection& s = m_state.selection;
+        const Selection& s = selection();
         LineRecord& record = m_state.document.editRow(m_state.currentPage, s.row);
         const ColourSettings& c = m_state.settings.colours;
         if (commandId == UnderlinePieceHorizontal)
@@ -176,7 +175,7 @@ void MarkCommands::pageLink() {
         takeSnapshot(m_state, m_view, m_prompts);
         // Cancelling the box leaves the command without a link.
         if (const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts)) {
-            const Selection& s = m_state.selection;
+            const Selection& s = selection();
             addPageLink(m_state.document.editRow(m_state.currentPage, s.row),
                         m_state.document.markSerial, s.row, s.start, s.end,
                         toCp1252(*answer).left(kLongestAnswer));
@@ -197,7 +196,7 @@ void MarkCommands::definition() {
                    m_prompts.input(t.enterDefinition, t.programmerTitle, previous)) {
             previous = *answer;
             if (answer->isEmpty() || answer->size() > kLongestAnswer) continue;
-            const Selection& s = m_state.selection;
+            const Selection& s = selection();
             addDefinition(m_state.document.editRow(m_state.currentPage, s.row),
                           m_state.document.markSerial, s.row, s.start, s.end, toCp1252(*answer));
             break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageViewMode.h"
+
 #include <functional>
 
 namespace folia {
@@ -11,7 +13,7 @@ class PageInteraction;
 
 // The "Underlines" and "Alignment" commands: tick mode, marks on ticked rows and on the
 // selected range, links and definitions. Each takes the undo snapshot where it must,
-// changes the rows' mark lists, redraws and sets the menu state that follows.
+// changes the rows' mark lists, redraws and moves the page view's mode on.
 class MarkCommands {
 public:
     MarkCommands(AppState& state, MainView& view, Prompts& prompts, PageInteraction& interaction);
@@ -37,6 +39,8 @@ private:
     void finishRangeMark();
     // True when the selection's row can take a piece, link or definition.
     bool selectionRowIsUsable() const;
+    const Selection& selection() const;
+    const TickRows& ticks() const;
 
     AppState& m_state;
     MainView& m_view;

@@ -1,7 +1,10 @@
 #include "MenuStates.h"
 
+#include "AppState.h"
+#include "ColourCommands.h"
 #include "CommandIds.h"
 #include "MainView.h"
+#include "PageViewMode.h"
 
 #include <initializer_list>
 
@@ -17,38 +20,73 @@ constexpr std::initializer_list<int> kRangeCommands = {UnderlinePieceHorizontal,
                                                        UnderlinePieceTwoColours, UnderlineLink,
                                                        UnderlinePieceBold, UnderlineDefinition};
 constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, GoTo};
+// Offered whatever the state.
+constexpr std::initializer_list<int> kOtherCommands = {New,
+                                                       Exit,
+                                                       Author,
+                                                       SetUp,
+                                                       FavouriteColours,
+                                                       HorizontalColour,
+                                                       VerticalColour,
+                                                       TwoColourBackground,
+                                                       TwoColourFont,
+                                                       LinkColour,
+                                                       SelectorColour,
+                                                       SelectorTextColour,
+                                                       GuideReader};
 
-void enable(MainView& view, std::initializer_list<int> ids, bool enabled) {
-    for (int id : ids)
-        view.setCommandEnabled(id, enabled);
+// The groups each state offers.
+struct Offer {
+    bool wholeRow;
+    bool range;
+    bool navigation;
+};
+constexpr Offer kNoDocument{false, false, false};
+constexpr Offer kAtRest{true, false, true}; // also while a drag is under way
+constexpr Offer kTicking{true, false, false};
+constexpr Offer kRangeSelected{false, true, false};
+
+Offer offerOf(const AppState& state, InteractionState mode) {
+    if (!state.documentPresent) return kNoDocument;
+    switch (mode) {
+    case InteractionState::Ticking:
+        return kTicking;
+    case InteractionState::RangeSelected:
+        return kRangeSelected;
+    case InteractionState::Idle:
+    case InteractionState::Selecting:
+        break;
+    }
+    return kAtRest;
 }
 
-void applyPattern(MainView& view, bool wholeRow, bool range, bool navigation) {
-    enable(view, kWholeRowCommands, wholeRow);
-    enable(view, kRangeCommands, range);
-    enable(view, kNavigationCommands, navigation);
+void enable(MenuStates& states, std::initializer_list<int> ids, bool enabled) {
+    for (int id : ids)
+        states[id].enabled = enabled;
 }
 
 } // namespace
 
-void applyNoDocumentMenu(MainView& view) {
-    applyPattern(view, false, false, false);
-    enable(view, {SaveImage, ExportMarks}, false);
+MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
+    MenuStates states;
+    const Offer offer = offerOf(state, mode.state());
+    enable(states, kOtherCommands, true);
+    enable(states, kWholeRowCommands, offer.wholeRow);
+    enable(states, kRangeCommands, offer.range);
+    enable(states, kNavigationCommands, offer.navigation);
+    states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
+    states[SaveImage].enabled = state.documentPresent;
+    states[ExportMarks].enabled = state.documentPresent;
+    CommandState& guide = states[GuideReader];
+    guide.checkable = true;
+    guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;
+    for (int id : kColourCommands)
+        states[id].swatch = int(colourSetting(state.settings.colours, id) & 0xFFFFFF);
+    return states;
 }
 
-void enableDocumentOutputs(MainView& view) {
-    enable(view, {SaveImage, ExportMarks}, true);
-}
-
-void applyDocumentMenu(MainView& view, bool undoFileCurrent) {
-    applyPattern(view, true, false, true);
-    if (!undoFileCurrent) view.setCommandEnabled(Undo, false);
-}
-void applyTickMenu(MainView& view) {
-    applyPattern(view, true, false, false);
-}
-void applyRangeSelectedMenu(MainView& view) {
-    applyPattern(view, false, true, false);
+void showMenuStates(const AppState& state, const PageViewMode& mode, MainView& view) {
+    view.showMenuStates(menuStates(state, mode));
 }
 
 } // namespace folia

@@ -1,17 +1,34 @@
 #pragma once
 
+#include <map>
+
 namespace folia {
 
+struct AppState;
 class MainView;
+class PageViewMode;
 
-// The enabling patterns of the marking commands. "Save Image" and "Export marks…" are
-// enabled only at start-up and by "New", so no pattern but the document state touches them.
-void applyNoDocumentMenu(MainView& view);
-void enableDocumentOutputs(MainView& view);
-// Also the idle pattern of the page view. "Undo" is enabled only when the cache file holds
-// the state before the last change (`AppState::undoFileIsCurrent`).
-void applyDocumentMenu(MainView& view, bool undoFileCurrent);
-void applyTickMenu(MainView& view);
-void applyRangeSelectedMenu(MainView& view);
+// How a menu command shows: offered or greyed, checked (for a switch) and, for a colour
+// command, the colour of its swatch.
+struct CommandState {
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+    int swatch = -1; // 0xBBGGRR; none when negative
+    bool operator==(const CommandState&) const = default;
+};
+
+// Every command's state, by command id.
+using MenuStates = std::map<int, CommandState>;
+
+// The menu as the program's state has it. Without a document the marking commands, "Update",
+// "Undo", "Go to", "Save Image" and "Export marks…" are greyed; with one, the page view's mode
+// decides which groups are offered. "Undo" is offered only while the cache file holds the state
+// before the last change and Undo has not brought it back already.
+MenuStates menuStates(const AppState& state, const PageViewMode& mode);
+
+// Has the main window show them; called after every command and every input event that
+// can change them.
+void showMenuStates(const AppState& state, const PageViewMode& mode, MainView& view);
 
 } // namespace folia

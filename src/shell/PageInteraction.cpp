@@ -10,12 +10,10 @@
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
 #include "view/CharacterGrid.h"
-#include "view/GridText.h"
 #include "view/LinkFollowing.h"
 #include "view/RowLayout.h"
 #include "view/TickBoxes.h"
 
-#include <QPainter>
 #include <Qt>
 #include <algorithm>
 
@@ -43,9 +41,13 @@ int columnUnder(int x) {
 } // namespace
 
 PageInteraction::PageInteraction(AppState& state, MainView& view, Prompts& prompts)
-    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state), m_caret(state) {
+    : m_state(state), m_view(view), m_prompts(prompts), m_guide(state), m_caret(state),
+      m_selection(state, m_mode) {
     // The page view draws each page when it comes to be shown.
     renderPagesOnDemand(m_state, m_prompts);
+    m_overlays.add(m_tickBoxes);
+    m_overlays.add(m_selection);
+    m_overlays.add(m_caret);
 }
 
 PageInteraction::~PageInteraction() {
@@ -57,7 +59,15 @@ const TextSet& PageInteraction::texts() const {
 }
 
 QString PageInteraction::description() const {
-    return describePageView(m_state, caret());
+    return describePageView(m_state, m_mode, caret());
+}
+
+void PageInteraction::paintOverlays(QPainter& painter, bool viewFocused) const {
+    if (m_state.documentPresent) m_overlays.paint(painter, viewFocused);
+}
+
+void PageInteraction::showMenus() {
+    showMenuStates(m_state, m_mode, m_view);
 }
 
 int PageInteraction::viewOffset() const {
@@ -106,13 +116,13 @@ bool PageInteraction::keyPressed(int qtKey) {
 
 bool PageInteraction::markingKeyPressed(int qtKey, bool control, bool shift) {
     if (!m_state.documentPresent) return false;
-    const InteractionState mode = m_state.interactionState;
+    const InteractionState mode = m_mode.state();
     if (qtKey == Qt::Key_Escape) {
         if (mode != InteractionState::RangeSelected) return false;
         cancelSelection();
     } else if (qtKey == Qt::Key_Space && !control && !shift) {
         if (mode != InteractionState::Ticking) return false;
-        if (const std::optional<GridCell> cell = m_caret.place()) toggleTick({cell->row, 0});
+        if (const std::optional<GridCell> cell = m_caret.place()) m_mode.toggleTick(cell->row);
     } else if (!control) {
         return false;
     } else if (qtKey == Qt::Key_Left || qtKey == Qt::Key_Right) {
@@ -133,6 +143,7 @@ bool PageInteraction::markingKeyPressed(int qtKey, bool control, bool shift) {
     }
     m_state.viewOffset = m_caret.offsetShowingCaret(m_state.viewOffset);
     refreshView(m_state, m_view);
+    showMenus();
     return true;
 }
 
@@ -150,34 +161,9 @@ void PageInteraction::scrollTo(int offset) {
 }
 
 void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {
-    const bool sharper = pixelRatio != m_state.surfaces.pixelRatio();
     m_state.surfaces.setShownHeight(shownHeight);
     m_state.surfaces.setPixelRatio(pixelRatio);
-    if (sharper) redrawWorkUnderWay();
     refreshView(m_state, m_view);
-}
-
-// A page drawn again from its records lacks what the reader is doing on it: the tick boxes
-// and ticks, or the cells of a selection.
-void PageInteraction::redrawWorkUnderWay() {
-    if (!m_state.documentPresent) return;
-    QImage& page = m_state.surfaces.page(m_state.currentPage);
-    switch (m_state.interactionState) {
-    case InteractionState::Ticking:
-        drawEmptyTickBoxes();
-        for (int row = 1; row <= grid::kRows; ++row)
-            if (m_state.tickFlags[row]) tickbox::drawMark(page, row, true);
-        break;
-    case InteractionState::Selecting:
-    case InteractionState::RangeSelected: {
-        const auto [first, last] = std::minmax(m_state.selection.start, m_state.selection.end);
-        for (int column = first; column <= last; ++column)
-            paintSelectedCell(column);
-        break;
-    }
-    case InteractionState::Idle:
-        break;
-    }
 }
 
 void PageInteraction::scrollBy(int pixels) {
@@ -185,21 +171,20 @@ void PageInteraction::scrollBy(int pixels) {
         m_state.viewOffset += pixels;
 }
 
+// Only what passes over the page changes: the page itself is not copied again.
 void PageInteraction::pointerMoved(int x, int /*y*/) {
     // The selection keeps to the row it started on, wherever the pointer goes.
-    if (!m_state.documentPresent || m_state.interactionState != InteractionState::Selecting ||
-        !m_state.dragFlag)
-        return;
-    paintSelectedCell(columnUnder(x));
-    refreshView(m_state, m_view);
+    if (!m_state.documentPresent || !m_mode.is(InteractionState::Selecting)) return;
+    m_mode.dragOver(columnUnder(x));
+    m_view.showOverlays();
 }
 
 void PageInteraction::leftPressed(int x, int y) {
     const PagePoint point = pagePoint(x, y);
     if (!m_state.documentPresent || !point.onText()) return;
-    switch (m_state.interactionState) {
+    switch (m_mode.state()) {
     case InteractionState::Ticking:
-        if (tickbox::contains(point.row, x, y - m_state.viewOffset)) toggleTick(point);
+        if (tickbox::contains(point.row, x, y - m_state.viewOffset)) m_mode.toggleTick(point.row);
         break;
     case InteractionState::Idle:
         followLinks(point);
@@ -213,18 +198,18 @@ void PageInteraction::leftPressed(int x, int y) {
     case InteractionState::Selecting:
         break;
     }
-    refreshView(m_state, m_view);
+    m_view.showOverlays();
+    showMenus();
 }
 
 void PageInteraction::leftReleased(int x, int y) {
     const PagePoint point = pagePoint(x, y);
-    if (m_state.interactionState == InteractionState::Idle && !m_state.dragFlag) followLinks(point);
-    if (m_state.documentPresent && m_state.interactionState == InteractionState::Selecting &&
-        m_state.dragFlag) {
-        m_state.interactionState = InteractionState::RangeSelected;
-        m_state.selection.end = point.column;
-        applyRangeSelectedMenu(m_view);
+    if (m_mode.is(InteractionState::Idle) && !m_mode.pressUsed()) followLinks(point);
+    if (m_state.documentPresent && m_mode.is(InteractionState::Selecting)) {
+        m_mode.commitDrag(point.column);
+        m_view.showOverlays();
     }
+    showMenus();
 }
 
 void PageInteraction::rightPressed(int x, int y) {
@@ -234,9 +219,10 @@ void PageInteraction::rightPressed(int x, int y) {
          definitionsAt(m_state.document, m_state.currentPage, point.row, point.column)) {
         m_prompts.message({fromCp1252(hit.text), fromCp1252(hit.marked), MessageButtons::Ok,
                            MessageIcon::Question, true});
-        m_state.dragFlag = true;
-        m_state.interactionState = InteractionState::Idle;
+        m_mode.usePress();
     }
+    m_view.showOverlays();
+    showMenus();
 }
 
 bool PageInteraction::switchGuideOn() {
@@ -244,19 +230,8 @@ bool PageInteraction::switchGuideOn() {
 }
 
 void PageInteraction::resetState() {
-    m_state.interactionState = InteractionState::Idle;
-    m_state.dragFlag = false;
+    m_mode.reset();
     m_wheel.reset();
-}
-
-void PageInteraction::drawEmptyTickBoxes() {
-    tickbox::drawEmptyForAllRows(m_state.surfaces.page(m_state.currentPage),
-                                 tickbox::shapeFromSetting(m_state.settings.tickShape));
-}
-
-void PageInteraction::resetTicks() {
-    m_state.tickFlags.fill(false);
-    drawEmptyTickBoxes();
 }
 
 void PageInteraction::turnPage(int step) {
@@ -282,12 +257,6 @@ void PageInteraction::showCurrentPage(bool unaccentedCaption) {
                                         : pageCaption(m_state.texts, page, count));
 }
 
-void PageInteraction::toggleTick(const PagePoint& point) {
-    bool& tick = m_state.tickFlags[point.row];
-    tick = !tick;
-    tickbox::drawMark(m_state.surfaces.page(m_state.currentPage), point.row, tick);
-}
-
 // The target page is shown as last drawn, at the offset the reader had.
 void PageInteraction::followLinks(const PagePoint& point) {
     const std::vector<int> targets =
@@ -295,63 +264,34 @@ void PageInteraction::followLinks(const PagePoint& point) {
     for (int target : targets) {
         m_state.currentPage = target;
         showCurrentPage(false);
-        m_state.dragFlag = true;
-        m_state.interactionState = InteractionState::Idle;
+        m_mode.usePress();
     }
 }
 
 void PageInteraction::startSelection(const PagePoint& point) {
-    m_state.interactionState = InteractionState::Selecting;
-    m_state.dragFlag = true;
-    m_state.selection = {point.row, point.column, point.column};
-    paintSelectedCell(point.column);
+    m_mode.beginDrag(point.row, point.column);
 }
 
 void PageInteraction::cancelSelection() {
-    redrawPage(m_state, m_prompts);
-    m_state.interactionState = InteractionState::Idle;
-    m_state.dragFlag = false;
-    applyDocumentMenu(m_view, m_state.undoFileIsCurrent());
+    m_mode.endSelection();
 }
 
 // Starts a selection at the caret or goes on with the one there is, from its end cell,
-// and paints it as a drag over the same cells would.
+// as a drag over the same cells would.
 void PageInteraction::extendSelectionByKey(int step) {
-    Selection& selection = m_state.selection;
-    const bool starting = m_state.interactionState == InteractionState::Idle;
+    const bool starting = m_mode.is(InteractionState::Idle);
     if (starting) {
         const std::optional<GridCell> cell = m_caret.place();
         if (!cell ||
             isCentredOrRight(alignmentOf(m_state.document.row(m_state.currentPage, cell->row))))
             return;
-        m_state.interactionState = InteractionState::RangeSelected;
-        m_state.dragFlag = true;
-        selection = {cell->row, cell->column, cell->column};
-        applyRangeSelectedMenu(m_view);
-    } else if (m_state.interactionState != InteractionState::RangeSelected ||
-               !m_caret.moveTo({selection.row, selection.end})) {
+        m_mode.selectByKeys(cell->row, cell->column);
+    } else if (!m_mode.is(InteractionState::RangeSelected) ||
+               !m_caret.moveTo({m_mode.selection().row, m_mode.selection().end})) {
         return; // tick mode, a drag under way, or a mouse selection on a row without text
     }
     if (!m_caret.moveColumn(step) && !starting) return;
-    const int before = selection.end;
-    selection.end = m_caret.cell()->column;
-    // Cells left behind when the range shrinks go back to the page's own drawing.
-    if (std::abs(selection.end - selection.start) < std::abs(before - selection.start))
-        redrawPage(m_state, m_prompts);
-    const auto [first, last] = std::minmax(selection.start, selection.end);
-    for (int column = first; column <= last; ++column)
-        paintSelectedCell(column);
-}
-
-void PageInteraction::paintSelectedCell(int column) {
-    const int row = m_state.selection.row;
-    const QByteArray shown = shownText(m_state.document.row(m_state.currentPage, row));
-    const int position = column - 3;
-    if (position < 1 || position > shown.size()) return;
-    const ColourSettings& colours = m_state.settings.colours;
-    QPainter painter(&m_state.surfaces.page(m_state.currentPage));
-    drawGridText(painter, column, row, shown.mid(position - 1, 1), GridFontStyle::Normal,
-                 colourOf(uint32_t(colours.selectorText)), colourOf(uint32_t(colours.selector)));
+    m_mode.moveRangeEnd(m_caret.cell()->column);
 }
 
 } // namespace folia

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "KeyboardCaret.h"
+#include "PageViewMode.h"
 #include "ReadingGuide.h"
+#include "WorkOverlays.h"
+#include "view/PageOverlay.h"
 #include "view/WheelNotches.h"
 
 #include <QString>
@@ -16,7 +19,8 @@ class Prompts;
 // What the page view does with keys, the wheel and the mouse: page turning, scrolling,
 // the reading guide, row ticks in tick mode, selecting a character range, following
 // page links and showing definitions. The widget passes the pointer's position on the
-// page control (794 x 955); the page lies at the view offset within it.
+// page control (794 x 955); the page lies at the view offset within it. What the reader
+// is doing is the page view's mode; the view paints it over the page, from the overlays.
 class PageInteraction {
 public:
     // Pages that are not held are drawn on demand from then on, their problems told
@@ -35,6 +39,13 @@ public:
     bool markingKeyPressed(int qtKey, bool control, bool shift);
     // Where the page view draws the keyboard's caret, if anywhere.
     std::optional<GridCell> caret() const { return m_caret.cell(); }
+    const PageViewMode& mode() const { return m_mode; }
+    // For the commands' moves: tick mode, the end of a selection.
+    PageViewMode& mode() { return m_mode; }
+    // What is painted over the current page: the tick boxes, the selection and the caret
+    // (in that order), then whatever was added. Painted in page pixels.
+    PageOverlays& overlays() { return m_overlays; }
+    void paintOverlays(QPainter& painter, bool viewFocused) const;
     // The range, tick mode or caret row, in words for a screen reader.
     QString description() const;
     void wheelTurned(int angleDeltaY); // positive = away from the user
@@ -52,13 +63,8 @@ public:
     // current page on (the page may change). False, with nothing changed, when no row
     // qualifies. Redrawing and the caption are the command's.
     bool switchGuideOn();
-    // Idle, no drag (start-up, a new document).
+    // At rest, nothing ticked, the wheel's part notch forgotten (a new document).
     void resetState();
-
-    // Tick mode: every row's empty box on the current page surface (ticks unchanged).
-    void drawEmptyTickBoxes();
-    // All ticks cleared and the empty boxes drawn again.
-    void resetTicks();
 
     const TextSet& texts() const;
     int viewOffset() const; // where the page lies in the view
@@ -79,9 +85,8 @@ private:
     void startSelection(const PagePoint& point);
     void cancelSelection();
     void extendSelectionByKey(int step);
-    void paintSelectedCell(int column);
-    void redrawWorkUnderWay();
     void showCurrentPage(bool unaccentedCaption);
+    void showMenus();
 
     AppState& m_state;
     MainView& m_view;
@@ -89,6 +94,10 @@ private:
     ReadingGuide m_guide;
     KeyboardCaret m_caret;
     WheelNotches m_wheel;
+    PageViewMode m_mode;
+    TickBoxOverlay m_tickBoxes{m_mode};
+    SelectionOverlay m_selection;
+    PageOverlays m_overlays;
 };
 
 } // namespace folia

@@ -1,6 +1,7 @@
 #include "PageViewDescription.h"
 
 #include "AppState.h"
+#include "PageViewMode.h"
 #include "common/Cp1252.h"
 #include "text/TextSet.h"
 #include "view/RowLayout.h"
@@ -15,8 +16,7 @@ QByteArray shownRow(const AppState& state, int row) {
 }
 
 // The characters of grid columns first..last of an unaligned row, in either order.
-QString selectedCharacters(const AppState& state) {
-    const Selection& s = state.selection;
+QString selectedCharacters(const AppState& state, const Selection& s) {
     const auto [first, last] = std::minmax(s.start, s.end);
     const QByteArray shown = shownRow(state, s.row);
     const int from = std::max(first - 3, 1);
@@ -31,17 +31,17 @@ QString caretPart(const AppState& state, const GridCell& caret) {
 
 } // namespace
 
-QString describePageView(const AppState& state, std::optional<GridCell> caret) {
+QString describePageView(const AppState& state, const PageViewMode& mode,
+                         std::optional<GridCell> caret) {
     if (!state.documentPresent) return {};
     const TextSet& t = state.texts;
-    switch (state.interactionState) {
+    switch (mode.state()) {
     case InteractionState::Selecting:
     case InteractionState::RangeSelected:
-        return t.selectedOnRow + QString::number(state.selection.row) + QStringLiteral(": ") +
-               selectedCharacters(state);
+        return t.selectedOnRow + QString::number(mode.selection().row) + QStringLiteral(": ") +
+               selectedCharacters(state, mode.selection());
     case InteractionState::Ticking: {
-        const auto ticked = std::count(state.tickFlags.begin(), state.tickFlags.end(), true);
-        QString text = t.tickModeOn + QString::number(ticked) + t.rowsTicked;
+        QString text = t.tickModeOn + QString::number(mode.tickedCount()) + t.rowsTicked;
         if (caret) text += QStringLiteral(". ") + caretPart(state, *caret);
         return text;
     }

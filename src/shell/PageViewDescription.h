@@ -7,9 +7,11 @@
 namespace folia {
 
 struct AppState;
+class PageViewMode;
 
 // What a screen reader says about the page view besides its name: the selected range,
 // tick mode with the number of ticked rows, and the row under the keyboard's caret.
-QString describePageView(const AppState& state, std::optional<GridCell> caret);
+QString describePageView(const AppState& state, const PageViewMode& mode,
+                         std::optional<GridCell> caret);
 
 } // namespace folia

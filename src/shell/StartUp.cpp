@@ -1,7 +1,6 @@
 #include "StartUp.h"
 
 #include "AppState.h"
-#include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
 #include "MenuStates.h"
@@ -28,8 +27,6 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     redrawPage(state, prompts);
     showView(state, view);
     showPageCaption(state, view);
-    applyDocumentMenu(view, state.undoFileIsCurrent());
-    enableDocumentOutputs(view);
 }
 
 } // namespace
@@ -38,16 +35,12 @@ bool imageCodecsAvailable() {
     return QImageWriter::supportedImageFormats().contains("png");
 }
 
-void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
-    applyNoDocumentMenu(view);
-    state.interactionState = InteractionState::Idle;
-    state.dragFlag = false;
+void initialiseMainWindow(AppState& state, const PageViewMode& mode, MainView& view,
+                          Prompts& prompts) {
     state.settings.colours.link = 255;
     state.pageBackground = 16777215;
     state.guideFill = 12632256;
-    view.setCommandChecked(command::GuideReader,
-                           state.settings.position.guideOn == PositionSettings::kGuideShown);
-    view.rebuildMenu(); // the swatches show the colours just set
+    showMenuStates(state, mode, view);
     showView(state, view);
 
     if (!QFileInfo::exists(cachePath())) return;
@@ -58,8 +51,10 @@ void initialiseMainWindow(AppState& state, MainView& view, Prompts& prompts) {
     state.currentPage = 1;
     state.rememberedPage = 1;
     // A file that cannot be loaded leaves the window in its empty state.
-    if (!state.exited && loadAndRerender(state, view) && !state.exited)
+    if (!state.exited && loadAndRerender(state, view) && !state.exited) {
         showStoredPosition(state, view, prompts);
+        showMenuStates(state, mode, view);
+    }
     state.startingUp = false;
 }
 

@@ -210,6 +210,8 @@ const TextSet& englishTexts() {
         .unencodableWarning = "Some characters of this text cannot be stored in the file and "
                               "will be written as \"?\".",
         .notWritten = "The file could not be written: ",
+        .charactersReplaced = "Characters of the file that the text cannot hold, replaced by the "
+                              "nearest ones or by \"?\": ",
 
         .writeReason = "Reason: ",
         .diskFull = "the disk is full.",

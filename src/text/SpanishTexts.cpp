@@ -210,6 +210,8 @@ const TextSet& spanishTexts() {
         .unencodableWarning =
             "Algunos caracteres de este texto no caben en el archivo y se grabarán como \"?\".",
         .notWritten = "No se pudo grabar el archivo: ",
+        .charactersReplaced = "Caracteres del archivo que el texto no puede contener, sustituidos "
+                              "por los más parecidos o por \"?\": ",
 
         .writeReason = "Motivo: ",
         .diskFull = "el disco está lleno.",

@@ -97,6 +97,9 @@ struct TextSet {
     QString noMatches, noOtherResults;
     QString unencodableWarning; // before a write that must replace characters by '?'
     QString notWritten;         // a write failed; the file's path follows
+    // Both programs, after reading a text file: how many of its characters the text could
+    // not hold and took the nearest ones for; the count follows
+    QString charactersReplaced;
 
     // Both programs: why a write failed, on the line after the file's path
     QString writeReason; // before the reason

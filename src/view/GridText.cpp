@@ -29,8 +29,9 @@ struct GlyphTable {
 
     explicit GlyphTable(GridFontStyle style) : font(QRawFont::fromFont(gridFont(style))) {
         QString characters;
+        // Every byte takes one cell; a tab is a blank one.
         for (int byte = 0; byte < 256; ++byte)
-            characters += QChar(cp1252ToUnicode(uchar(byte)));
+            characters += byte == '\t' ? QChar(u' ') : QChar(cp1252ToUnicode(uchar(byte)));
         const QList<quint32> indexes = font.glyphIndexesForString(characters);
         for (int byte = 0; byte < 256 && byte < indexes.size(); ++byte)
             glyphs[byte] = indexes[byte];

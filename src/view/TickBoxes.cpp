@@ -2,7 +2,6 @@
 
 #include "CharacterGrid.h"
 
-#include <QImage>
 #include <QPainter>
 
 namespace folia::tickbox {
@@ -20,8 +19,7 @@ Shape shapeFromSetting(int value) {
     return value == 0 ? Shape::Square : Shape::Round;
 }
 
-void drawEmpty(QImage& page, int row, Shape shape) {
-    QPainter painter(&page);
+void drawEmpty(QPainter& painter, int row, Shape shape) {
     painter.setPen(QPen(QColor(kSilver), 1));
     painter.setBrush(Qt::NoBrush);
     // A 1-pixel outline of an 11 x 11 rectangle covers 12 x 12 pixels.
@@ -33,15 +31,9 @@ void drawEmpty(QImage& page, int row, Shape shape) {
         painter.drawEllipse(box);
 }
 
-void drawEmptyForAllRows(QImage& page, Shape shape) {
-    for (int row = 1; row <= grid::kRows; ++row)
-        drawEmpty(page, row, shape);
-}
-
-void drawMark(QImage& page, int row, bool ticked) {
-    QPainter painter(&page);
+void drawTick(QPainter& painter, int row) {
     painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize,
-                     ticked ? QColor(kSilver) : QColor(Qt::white));
+                     QColor(kSilver));
 }
 
 bool contains(int row, int px, int py) {

@@ -1,6 +1,6 @@
 #pragma once
 
-class QImage;
+class QPainter;
 
 namespace folia {
 
@@ -14,10 +14,9 @@ enum class Shape { Square, Round };
 // The settings' "Forma" value: 0 square, anything else round.
 Shape shapeFromSetting(int value);
 
-void drawEmpty(QImage& page, int row, Shape shape);
-void drawEmptyForAllRows(QImage& page, Shape shape);
-// Fills the box (ticked) or clears its inside to white (unticked).
-void drawMark(QImage& page, int row, bool ticked);
+void drawEmpty(QPainter& painter, int row, Shape shape);
+// The tick inside the row's box.
+void drawTick(QPainter& painter, int row);
 
 // Whether a point of the page (page coordinates) lies in the row's box.
 bool contains(int row, int px, int py);

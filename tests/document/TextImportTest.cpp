@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,8 +39,9 @@ protected:
     }
     bool importPath(const QString& path) {
         pagesStarted.clear();
-        return importText(document, surfaces, pictures, path,
-                          [this](int page) { pagesStarted.push_back(page); });
+        imported = importText(document, surfaces, pictures, path,
+                              [this](int page) { pagesStarted.push_back(page); });
+        return imported.has_value();
     }
     const LineRecord& at(int page, int row) const { return document.row(page, row); }
     QByteArray textAt(int page, int row) const { return at(page, row).text(TextField::Text); }
@@ -57,6 +59,7 @@ protected:
     test::ScriptedPrompts prompts;
     PictureLoader pictures{prompts, &decoded};
     std::vector<int> pagesStarted;
+    std::optional<ImportedText> imported;
 };
 
 } // namespace
@@ -97,6 +100,33 @@ TEST_F(TextImportTest, AnyLineEndAndTheBytesAsRead) {
     ASSERT_TRUE(import(cut + QByteArray(65535 - 150, 'x') + "\r\nnext"));
     EXPECT_EQ(presentRows(1), 2);
     EXPECT_EQ(textAt(1, 1), QByteArray(113, 'a'));
+}
+
+TEST_F(TextImportTest, UnicodeFilesAreStoredInWindows1252) {
+    const QByteArray spanish = "\xC2\xA1Haz esto!, dijo Cicer\xC3\xB3n\r\n";
+    const QByteArray stored = "\xA1Haz esto!, dijo Cicer\xF3n";
+    for (const QByteArray& mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        ASSERT_TRUE(import(mark + spanish + "two"));
+        EXPECT_EQ(textAt(1, 1), stored);
+        EXPECT_EQ(textAt(1, 2), "two");
+        EXPECT_EQ(imported->replacedCharacters, 0);
+    }
+    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    ASSERT_TRUE(
+        import(utf16(QString::fromUtf8("\u00A1Haz esto!, dijo Cicer\u00F3n\r\n\u03BB \u0151"))));
+    EXPECT_EQ(textAt(1, 1), stored);
+    EXPECT_EQ(textAt(1, 2), "? o");
+    EXPECT_EQ(imported->replacedCharacters, 2);
+
+    // UTF-8 up to one byte that is not: the whole file is Windows-1252, read as it is.
+    ASSERT_TRUE(import(spanish + "caf\xE9"));
+    EXPECT_EQ(textAt(1, 1), spanish.chopped(2));
+    EXPECT_EQ(imported->replacedCharacters, 0);
+
+    // 113 letters of two bytes each are 113 characters: the line is kept whole.
+    ASSERT_TRUE(import(QByteArray("\xC3\xB1").repeated(113) + "\nnext"));
+    EXPECT_EQ(textAt(1, 1), QByteArray(113, '\xF1'));
+    EXPECT_EQ(textAt(1, 2), "next");
 }
 
 TEST_F(TextImportTest, MoreThan200PagesAreCutAfterPage200) {

@@ -119,6 +119,20 @@ TEST_F(EditorCommandsTest, ReadPlainTextLoadsTheChosenFile) {
     EXPECT_EQ(m_prompts.messages.size(), 1) << "a cancelled dialog shows nothing";
 }
 
+TEST_F(EditorCommandsTest, AUtf8FileReadsAsWrittenAndCacheTxtStaysWindows1252) {
+    const QString path = m_dir.filePath("cuento.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Cicer\xC3\xB3n \xCE\xBB"); // the lambda has no Windows-1252 byte
+    file.close();
+    m_prompts.fileAnswers.push_back(path);
+    m_commands.readPlainText();
+    EXPECT_EQ(m_view.text(), QString::fromUtf8("Cicerón ?\n"));
+    EXPECT_EQ(lastMessage(), "Loaded text ...\r\n" + englishTexts().charactersReplaced + "1");
+    m_commands.writeWithFormat();
+    EXPECT_EQ(readAll(m_dir.filePath("cache.txt")), QByteArray("Cicer\xF3n ?\r\n\r\n"));
+}
+
 TEST_F(EditorCommandsTest, ReadingNothingOrAMissingFileChangesNothing) {
     m_prompts.fileAnswers.push_back(std::nullopt);
     m_commands.readPlainText();

@@ -1,5 +1,6 @@
 #include "editor/EditorCommands.h"
 #include "editor/FormattedFile.h"
+#include "editor/LineLayout.h"
 #include "editor/PlainTextFile.h"
 #include "support/FileSizeLimit.h"
 
@@ -59,7 +60,17 @@ TEST(PlainTextRead, ReadsAFileFromDisk) {
     QTemporaryDir dir;
     const QString path = dir.filePath("in.txt");
     writeBytes(path, "one\r\ntwo");
-    EXPECT_EQ(readPlainText(path), "one\ntwo\n");
+    EXPECT_EQ(readPlainText(path).text, "one\ntwo\n");
+}
+
+TEST(PlainTextRead, AccentedLettersAreOneColumnEachInTheWrap) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("in.txt");
+    writeBytes(path, "\xEF\xBB\xBF" + QByteArray("\xC3\xA9").repeated(100));
+    const PlainText read = readPlainText(path);
+    EXPECT_EQ(read.text, QString(100, u'\u00E9') + u'\n');
+    EXPECT_EQ(read.replacedCharacters, 0);
+    EXPECT_EQ(displayLines(read.text), (QList<DisplayLine>{{0, 93}, {93, 7}, {101, 0}}));
 }
 
 TEST(PlainTextAppend, AddsTheTextAndABreakAtTheEnd) {
@@ -78,6 +89,20 @@ TEST(PlainTextAppend, KeepsTheExistingBytes) {
     writeBytes(path, QByteArray("\x00\xFFkept", 6));
     ASSERT_TRUE(appendPlainText(path, QString::fromUtf8("é")));
     EXPECT_EQ(readAll(path), QByteArray("\x00\xFFkept\xE9\r\n", 9));
+}
+
+TEST(PlainTextAppend, WritesInTheEncodingOfTheFile) {
+    QTemporaryDir dir;
+    const QString utf8 = dir.filePath("utf8.txt");
+    writeBytes(utf8, "Cicer\xC3\xB3n\r\n");
+    ASSERT_TRUE(appendPlainText(utf8, QString::fromUtf8("año")));
+    EXPECT_EQ(readAll(utf8), QByteArray("Cicer\xC3\xB3n\r\na\xC3\xB1o\r\n"));
+    EXPECT_EQ(detectEncoding(readAll(utf8)), TextEncoding::Utf8);
+
+    const QString utf16 = dir.filePath("utf16.txt");
+    writeBytes(utf16, QByteArray("\xFF\xFE" "a\0", 4));
+    ASSERT_TRUE(appendPlainText(utf16, QString::fromUtf8("ñ")));
+    EXPECT_EQ(readAll(utf16), QByteArray("\xFF\xFE" "a\0\xF1\0\r\0\n\0", 10));
 }
 
 TEST(PlainTextAppend, LeavesAProtectedFileAlone) {

@@ -31,14 +31,18 @@ for entry in "${builds[@]}"; do
     IFS='|' read -r name launcher id icon <<<"$entry"
     folder=$data/folia/$name
     [ -x "$folder/$name" ] || fail "$name is not installed in its own folder"
+    cmp -s "$folder/LICENSE" "$source/LICENSE" || fail "$name has no licence beside it"
     [ -x "$prefix/bin/$launcher" ] || fail "no launcher $launcher"
     desktop=$data/applications/$id.desktop
     grep -qxF "Exec=\"$folder/$name\"" "$desktop" || fail "$id.desktop does not start $name"
     grep -qxF "StartupWMClass=$name" "$desktop" || fail "$id.desktop does not match $name's window"
     grep -qxF "Icon=$icon" "$desktop" || fail "$id.desktop names another icon"
     desktop-file-validate "$desktop" || fail "$id.desktop is not valid"
-    appstreamcli validate --no-net "$data/metainfo/$id.metainfo.xml" >"$work/validate.log" ||
+    meta=$data/metainfo/$id.metainfo.xml
+    appstreamcli validate --no-net --pedantic "$meta" >"$work/validate.log" ||
         { cat "$work/validate.log"; fail "$id.metainfo.xml is not valid"; }
+    grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$meta" ||
+        fail "$id.metainfo.xml does not name the licence"
     for size in "${sizes[@]}"; do
         png_is_square "$data/icons/hicolor/${size}x$size/apps/$icon.png" "$size"
     done

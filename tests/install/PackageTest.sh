@@ -16,6 +16,7 @@ archives=("$work"/out/*.tar.gz)
 tar -tzf "${archives[0]}" | cut -d/ -f2- | grep -v '^$' | sort >"$work/contents"
 for program in "FOLIA ENGLISH" FOLIA Quillet Quilleta; do
     grep -qxF "$program/$program" "$work/contents" || fail "the archive lacks $program"
+    grep -qxF "$program/LICENSE" "$work/contents" || fail "$program lacks the licence"
 done
 for program in "FOLIA ENGLISH" FOLIA; do
     grep -qxF "$program/samples/welcome.txt" "$work/contents" || fail "$program lacks its samples"

@@ -2,6 +2,7 @@
 #include "settings/SettingsFile.h"
 #include "shell/CommandIds.h"
 #include "shell/DocumentActions.h"
+#include "shell/MenuStates.h"
 #include "shell/StartUp.h"
 
 using namespace folia;
@@ -11,27 +12,21 @@ namespace {
 
 using Commands = ShellFixture;
 
-void selectRange(AppState& state, int row, int start, int end) {
-    state.interactionState = InteractionState::RangeSelected;
-    state.selection = {row, start, end};
-}
-
 } // namespace
 
 TEST_F(Commands, VerticalLineNeedsExactlyTwoTickedRows) {
     makeDocument(1);
-    state.interactionState = InteractionState::Ticking;
-    state.tickFlags[5] = state.tickFlags[9] = true;
+    tick({5, 9});
     commands.dispatch(command::UnderlineVertical);
     EXPECT_EQ(list(5, TextField::VerticalMarks), QByteArray("5,9;"));
     EXPECT_EQ(row(5).hasMarks, 1);
     EXPECT_EQ(pausedMs, 1000);
-    for (bool tick : state.tickFlags)
-        EXPECT_FALSE(tick);
+    EXPECT_EQ(mode().tickedCount(), 0);
+    EXPECT_TRUE(mode().is(InteractionState::Ticking)) << "tick mode goes on";
     const QByteArray saved = cacheBytes();
     EXPECT_FALSE(saved.isEmpty()) << "the snapshot was taken";
 
-    state.tickFlags[1] = state.tickFlags[2] = state.tickFlags[3] = true;
+    tick({1, 2, 3});
     commands.dispatch(command::UnderlineVertical);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "You have not selected 2 lines only ...");
@@ -77,13 +72,13 @@ TEST_F(Commands, GoToRoundsHalvesToEvenAndCanBeCancelled) {
 TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
     makeDocument(2);
     commands.dispatch(command::Update); // a first rendering of both pages
-    selectRange(state, 12, 30, 42);
+    selectRange(12, 30, 42);
     commands.dispatch(command::UnderlinePieceBold);
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
     EXPECT_EQ(row(12).hasBold, 1);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     waitForSnapshot(state, view, prompts);
-    EXPECT_TRUE(view.isEnabled(command::Undo));
+    EXPECT_TRUE(menuStates(state, mode())[command::Undo].enabled);
 
     commands.dispatch(command::Undo);
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray()) << "the page before the bold piece";
@@ -93,27 +88,26 @@ TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
 TEST_F(Commands, PieceCommandsOnAnUnusableRowStoreNothingButStillSnapshot) {
     makeDocument(1);
     state.document.editRow(1, 4).setText(TextField::Alignment, "AL2");
-    selectRange(state, 4, 10, 20);
+    selectRange(4, 10, 20);
     commands.dispatch(command::UnderlinePieceHorizontal);
     EXPECT_EQ(list(4, TextField::HorizontalMarks), QByteArray());
     EXPECT_FALSE(cacheBytes().isEmpty());
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
 
-    selectRange(state, 6, 10, 20);
+    selectRange(6, 10, 20);
     commands.dispatch(command::UnderlinePieceHorizontal);
     EXPECT_EQ(list(6, TextField::HorizontalMarks), QByteArray("6,9,20;"));
-    selectRange(state, 6, 5, 8);
+    selectRange(6, 5, 8);
     commands.dispatch(command::UnderlinePieceTwoColours);
     EXPECT_EQ(list(6, TextField::TwoColourMarks), QByteArray("6,5,8,255,16777215;"));
 }
 
 TEST_F(Commands, AlignmentSkipsRowsThatCarryMarks) {
     makeDocument(1);
-    state.interactionState = InteractionState::Ticking;
-    state.tickFlags[2] = state.tickFlags[3] = true;
+    tick({2, 3});
     commands.dispatch(command::UnderlineFullHorizontal);
     EXPECT_EQ(list(2, TextField::HorizontalMarks), QByteArray("2,3,41;"));
-    state.tickFlags[2] = state.tickFlags[4] = true;
+    tick({2, 4});
     commands.dispatch(command::AlignRowsCentre);
     EXPECT_EQ(list(2, TextField::Alignment), QByteArray()) << "an underlined row keeps its place";
     EXPECT_EQ(list(4, TextField::Alignment), QByteArray("AL2"));
@@ -122,7 +116,7 @@ TEST_F(Commands, AlignmentSkipsRowsThatCarryMarks) {
 TEST_F(Commands, LinksAskForAnotherPageAndShareTheSerialWithDefinitions) {
     makeDocument(5, 3);
     state.document.markSerial = 4;
-    selectRange(state, 2, 10, 14);
+    selectRange(2, 10, 14);
     prompts.answers = {"1", "0", "9", "x", " 3"};
     commands.dispatch(command::UnderlineLink);
     EXPECT_EQ(prompts.inputs.back().title, "From 1 to 5");
@@ -130,7 +124,7 @@ TEST_F(Commands, LinksAskForAnotherPageAndShareTheSerialWithDefinitions) {
     EXPECT_EQ(list(2, TextField::LinkTargets), QByteArray(" 3,1E5;")) << "kept as typed";
     EXPECT_EQ(row(2).linkKind, 1);
 
-    selectRange(state, 3, 4, 8);
+    selectRange(3, 4, 8);
     prompts.answers = {"A word"};
     commands.dispatch(command::UnderlineDefinition);
     EXPECT_EQ(list(3, TextField::DefinitionTexts), QByteArray("A word|2E6~"));
@@ -140,7 +134,7 @@ TEST_F(Commands, LinksAskForAnotherPageAndShareTheSerialWithDefinitions) {
 
 TEST_F(Commands, ADefinitionTooLongComesBackAndCancelStoresNothing) {
     makeDocument(2, 3);
-    selectRange(state, 1, 4, 9);
+    selectRange(1, 4, 9);
     const QString tooLong(256, 'd');
     prompts.answers = {"", tooLong, std::nullopt};
     commands.dispatch(command::UnderlineDefinition);
@@ -150,9 +144,9 @@ TEST_F(Commands, ADefinitionTooLongComesBackAndCancelStoresNothing) {
     EXPECT_EQ(prompts.inputs[2].defaultText, tooLong) << "offered again for shortening";
     EXPECT_EQ(list(1, TextField::DefinitionTexts), QByteArray());
     EXPECT_EQ(state.document.markSerial, 0);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
 
-    selectRange(state, 1, 4, 9);
+    selectRange(1, 4, 9);
     prompts.answers = {QString(255, 'e')};
     commands.dispatch(command::UnderlineDefinition);
     EXPECT_TRUE(list(1, TextField::DefinitionTexts).startsWith(QByteArray(255, 'e') + "|2E1~"));
@@ -160,22 +154,22 @@ TEST_F(Commands, ADefinitionTooLongComesBackAndCancelStoresNothing) {
 
 TEST_F(Commands, LinksNeedMoreThanOnePage) {
     makeDocument(1, 3);
-    selectRange(state, 1, 4, 9);
+    selectRange(1, 4, 9);
     commands.dispatch(command::UnderlineLink);
     commands.dispatch(command::UnderlineDefinition);
     EXPECT_TRUE(prompts.inputs.empty());
     EXPECT_TRUE(cacheBytes().isEmpty());
 }
 
-TEST_F(Commands, ColourCommandsCopyTheSelectedColourAndRebuildTheMenu) {
+TEST_F(Commands, ColourCommandsCopyTheSelectedColourToSettingAndSwatch) {
     makeDocument(1, 1);
-    const int builds = view.menuBuilds;
     commands.dispatch(command::HorizontalColour);
     EXPECT_EQ(state.settings.colours.horizontal, 0) << "black until a favourite is picked";
+    EXPECT_EQ(view.swatch(command::HorizontalColour), 0);
     state.selectedColour = 0x00FF8800;
     commands.dispatch(command::SelectorTextColour);
     EXPECT_EQ(state.settings.colours.selectorText, 0x00FF8800);
-    EXPECT_EQ(view.menuBuilds, builds + 2);
+    EXPECT_EQ(view.swatch(command::SelectorTextColour), 0xFF8800);
 }
 
 TEST_F(Commands, ExitStoresDocumentAndPosition) {
@@ -216,6 +210,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(prompts.dialogs[0].filterDescription, "Text");
     EXPECT_EQ(prompts.dialogs[0].filterPattern, "*.*");
     EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << "nothing replaced, nothing told";
     EXPECT_TRUE(view.captions.contains("Page 2 ... ")) << "the page being filled is named";
     EXPECT_EQ(view.caption, "Page 1 of 2");
     EXPECT_EQ(state.currentPage, 1);
@@ -224,7 +219,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_GT(view.pageFocused, 0);
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
     waitForSnapshot(state, view, prompts);
-    EXPECT_TRUE(view.isEnabled(command::Undo));
+    EXPECT_TRUE(menuStates(state, mode())[command::Undo].enabled);
     EXPECT_FALSE(state.dialogBusy);
     EXPECT_EQ(state.document.markSerial, 9);
     EXPECT_EQ(cacheBytes().size(), 70 * LineRecord::kImageSize);
@@ -232,6 +227,20 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     commands.dispatch(command::New); // the second time starts where the first file was
     EXPECT_EQ(prompts.dialogs[1].initialName, "text.txt");
     EXPECT_EQ(prompts.dialogs[1].initialFolder, folder.path());
+}
+
+TEST_F(Commands, NewTellsHowManyCharactersHadToBeReplaced) {
+    const QString text = folder.filePath("utf8.txt");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Cicer\xC3\xB3n \xCE\xBB\xCE\xBC\n"); // two Greek letters
+    file.close();
+    prompts.fileAnswers = {text};
+    commands.dispatch(command::New);
+    EXPECT_EQ(state.document.row(1, 1).text(TextField::Text), QByteArray("Cicer\xF3n ??"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, englishTexts().charactersReplaced + "2");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(Commands, TheGuideStartsOnTheFirstRowWithText) {
@@ -296,7 +305,6 @@ TEST_F(Commands, NewWithAFileThatCannotBeReadChangesNothing) {
         EXPECT_EQ(state.viewOffset, -100);
         EXPECT_EQ(state.surfaces.page(2), surface);
         EXPECT_FALSE(QFile::exists(cachePath())) << "no snapshot";
-        EXPECT_FALSE(view.isEnabled(command::SaveImage));
         EXPECT_EQ(view.busyStarts, 0);
         EXPECT_FALSE(state.dialogBusy);
     }
@@ -313,8 +321,9 @@ TEST_F(Commands, UpdateGuideOffAndUndoDrawOnlyTheShownPage) {
     commands.dispatch(command::GuideReader);
     EXPECT_EQ(state.surfaces.heldCount(), 1);
 
-    state.tickFlags[3] = true;
+    tick({3});
     commands.dispatch(command::AlignRowsCentre);
+    commands.dispatch(command::TickControl);
     commands.dispatch(command::Undo);
     EXPECT_EQ(state.surfaces.heldCount(), 1);
     EXPECT_TRUE(state.surfaces.isHeld(7));

@@ -29,8 +29,7 @@ QString folderReason() {
 TEST_F(FailedWrites, ASnapshotThatCannotBeWrittenIsToldAndUndoStaysGreyed) {
     makeDocument(1);
     ASSERT_TRUE(QDir(folder.path()).mkdir("cache.04"));
-    state.interactionState = InteractionState::Ticking;
-    state.tickFlags[2] = true;
+    tick({2});
     commands.dispatch(command::AlignRowsCentre);
     waitForSnapshot(state, view, prompts); // the write ends off the window thread
     ASSERT_EQ(prompts.messages.size(), 1);
@@ -95,7 +94,7 @@ TEST_F(FailedWrites, ASettingsFileThatCannotBeWrittenIsToldAtExit) {
 TEST_F(FailedWrites, APipeNamedCacheIsNotLoadedAndNotWrittenThroughAtExit) {
     // Opening it for reading would wait for a writer forever.
     ASSERT_EQ(mkfifo(QFile::encodeName(cachePath()).constData(), 0600), 0);
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_FALSE(state.documentPresent);
     EXPECT_EQ(view.caption, "");
     commands.dispatch(command::Exit);
@@ -112,7 +111,7 @@ TEST_F(FailedWrites, ExitDuringTheStartUpMessageEndsAtOnceAndKeepsEverything) {
     state.settings.position.page = 3;
     prompts.onMessage = [this](const MessageRequest&) { commands.dispatch(command::Exit); };
 
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_TRUE(commands.finished());
     EXPECT_FALSE(state.documentPresent) << "the start-up stops";
     EXPECT_EQ(view.busyStarts, 0);

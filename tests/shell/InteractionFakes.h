@@ -1,8 +1,11 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "shell/PageInteraction.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
+
+#include <QPainter>
 
 namespace folia::test {
 
@@ -21,6 +24,15 @@ inline LineRecord& putRow(AppState& state, int page, int row, const QByteArray& 
     record.lineOnPage = static_cast<int16_t>(row);
     record.setText(TextField::Text, text);
     return record;
+}
+
+// The current page as the page view shows it: its picture, the overlays painted over it.
+inline QImage shownPage(AppState& state, const PageInteraction& interaction,
+                        bool viewFocused = false) {
+    QImage shown = state.surfaces.page(state.currentPage).copy();
+    QPainter painter(&shown);
+    interaction.paintOverlays(painter, viewFocused);
+    return shown;
 }
 
 // Pointer position on the control of grid cell (column, row), given the view offset.

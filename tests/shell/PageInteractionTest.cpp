@@ -37,7 +37,9 @@ protected:
     void moveTo(int column, int row) {
         interaction.pointerMoved(xOfColumn(column), yOfRow(row, state.viewOffset));
     }
-    QRgb pagePixel(int x, int y) { return state.surfaces.page(state.currentPage).pixel(x, y); }
+    // As the page view shows it.
+    QRgb pagePixel(int x, int y) { return test::shownPage(state, interaction).pixel(x, y); }
+    const PageViewMode& mode() const { return interaction.mode(); }
     // The background of a cell, sampled at its top-left pixel (glyphs never reach it).
     QRgb cellBackground(int column, int row) { return pagePixel(8 * (column - 1), 16 * (row - 1)); }
     QRgb selectionBackground() const {
@@ -119,20 +121,23 @@ TEST_F(PageInteractionTest, SwitchingTheGuideOnMovesToTheFirstPageWithText) {
 
 TEST_F(PageInteractionTest, ADragSelectsOnThePressedRowAndPaintsOnlyThatRow) {
     pressAt(30, 12);
-    EXPECT_EQ(state.interactionState, InteractionState::Selecting);
-    EXPECT_TRUE(state.dragFlag);
+    EXPECT_EQ(mode().state(), InteractionState::Selecting);
     EXPECT_EQ(cellBackground(30, 12), selectionBackground());
+    EXPECT_EQ(state.surfaces.page(1).pixel(8 * 29, 16 * 11), kWhite) << "over the page, not in it";
 
+    const int viewsShown = view.viewsShown;
     moveTo(35, 18);
+    EXPECT_EQ(view.viewsShown, viewsShown) << "a move copies no page, it paints over it";
+    EXPECT_GT(view.overlaysShown, 0);
     EXPECT_EQ(cellBackground(35, 12), selectionBackground());
     EXPECT_EQ(cellBackground(35, 18), kWhite);
     EXPECT_EQ(cellBackground(33, 12), kWhite) << "only cells the pointer crossed";
 
     releaseAt(42, 18);
-    EXPECT_EQ(state.interactionState, InteractionState::RangeSelected);
-    EXPECT_EQ(state.selection.row, 12);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 42);
+    EXPECT_EQ(mode().state(), InteractionState::RangeSelected);
+    EXPECT_EQ(mode().selection().row, 12);
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 42);
     EXPECT_TRUE(rangeCommandsEnabled());
     EXPECT_FALSE(view.isEnabled(command::Undo));
 }
@@ -146,8 +151,8 @@ TEST_F(PageInteractionTest, SelectionPaintsNothingBeyondTheShownText) {
 TEST_F(PageInteractionTest, ReleasingLeftOfThePressStoresTheEarlierEnd) {
     pressAt(30, 12);
     releaseAt(25, 12);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 25);
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 25);
 }
 
 TEST_F(PageInteractionTest, PressesThatStartNoSelection) {
@@ -158,82 +163,67 @@ TEST_F(PageInteractionTest, PressesThatStartNoSelection) {
     pressAt(3, 7);  // margin columns serve only the tick boxes
     pressAt(94, 7); // right of column 93
     pressAt(10, 66);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
-    EXPECT_FALSE(state.dragFlag);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
 
     state.documentPresent = false;
     pressAt(30, 7);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
 }
 
 TEST_F(PageInteractionTest, APointAboveThePageTopIsNoRow) {
     state.viewOffset = 39;
     interaction.leftPressed(xOfColumn(30), 30); // 9 pixels above the page
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     interaction.leftPressed(xOfColumn(30), 40);
-    EXPECT_EQ(state.selection.row, 1);
+    EXPECT_EQ(mode().selection().row, 1);
 }
 
 TEST_F(PageInteractionTest, APressWhileARangeIsSelectedCancelsIt) {
     pressAt(30, 12);
     releaseAt(42, 12);
     pressAt(50, 3);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
-    EXPECT_FALSE(state.dragFlag);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_FALSE(rangeCommandsEnabled());
     EXPECT_TRUE(view.isEnabled(command::Undo));
-    EXPECT_EQ(cellBackground(30, 12), kWhite) << "the page is drawn again without it";
+    EXPECT_EQ(cellBackground(30, 12), kWhite) << "the page shows without it";
 }
 
 TEST_F(PageInteractionTest, TickModePressesInsideTheBoxFlipTheTick) {
-    state.interactionState = InteractionState::Ticking;
+    interaction.mode().tickModeOn(tickbox::Shape::Square);
     const int top = 16 * 9; // row 10
     interaction.leftPressed(3, top + 3);
-    EXPECT_TRUE(state.tickFlags[10]);
+    EXPECT_TRUE(mode().ticks()[10]);
     EXPECT_EQ(pagePixel(5, top + 5), kSilver);
     EXPECT_EQ(pagePixel(12, top + 12), kSilver);
     EXPECT_EQ(pagePixel(13, top + 13), kWhite);
 
     interaction.leftPressed(15, top + 15);
-    EXPECT_FALSE(state.tickFlags[10]);
+    EXPECT_FALSE(mode().ticks()[10]);
     EXPECT_EQ(pagePixel(5, top + 5), kWhite);
 
     interaction.leftPressed(16, top + 8);
     interaction.leftPressed(8, top + 2);
-    EXPECT_FALSE(state.tickFlags[10]);
-    EXPECT_FALSE(state.tickFlags[9]);
-    EXPECT_EQ(state.interactionState, InteractionState::Ticking);
+    EXPECT_FALSE(mode().ticks()[10]);
+    EXPECT_FALSE(mode().ticks()[9]);
+    EXPECT_EQ(mode().state(), InteractionState::Ticking);
 }
 
-TEST_F(PageInteractionTest, TickBoxesAreSquareOrRoundBySetting) {
+TEST_F(PageInteractionTest, TickBoxesAreSquareOrRoundAsSetWhenTickModeBegan) {
     const int top = 16 * 4; // row 5
-    state.settings.tickShape = 0;
-    interaction.drawEmptyTickBoxes();
+    interaction.mode().tickModeOn(tickbox::shapeFromSetting(0));
     EXPECT_EQ(pagePixel(3, top + 3), kSilver);
     EXPECT_EQ(pagePixel(14, top + 14), kSilver);
     EXPECT_EQ(pagePixel(15, top + 15), kWhite) << "12 x 12 pixels";
     EXPECT_EQ(pagePixel(9, top + 9), kWhite) << "not filled";
     EXPECT_EQ(pagePixel(3, 16 * 64 + 3), kSilver) << "row 65";
+    EXPECT_EQ(state.surfaces.page(1).pixel(3, top + 3), kWhite) << "over the page, not in it";
 
-    state.surfaces.renew(1);
-    state.settings.tickShape = 1;
-    interaction.drawEmptyTickBoxes();
+    interaction.mode().tickModeOff();
+    EXPECT_EQ(pagePixel(3, top + 3), kWhite);
+    interaction.mode().tickModeOn(tickbox::shapeFromSetting(1));
     EXPECT_EQ(pagePixel(3, top + 3), kWhite);
     EXPECT_EQ(pagePixel(9, top + 3), kSilver);
     EXPECT_EQ(pagePixel(3, top + 9), kSilver);
-}
-
-TEST_F(PageInteractionTest, ResettingTicksClearsFlagsAndDrawsEmptyBoxes) {
-    state.settings.tickShape = 0;
-    state.interactionState = InteractionState::Ticking;
-    interaction.leftPressed(8, 16 * 2 + 8);
-    ASSERT_TRUE(state.tickFlags[3]);
-    state.surfaces.renew(1); // the commands redraw the page before resetting the ticks
-    interaction.resetTicks();
-    EXPECT_FALSE(state.tickFlags[3]);
-    EXPECT_EQ(pagePixel(3, 16 * 2 + 3), kSilver);
-    EXPECT_EQ(pagePixel(3, 16 * 40 + 3), kSilver);
-    EXPECT_EQ(state.interactionState, InteractionState::Ticking);
 }
 
 TEST_F(PageInteractionTest, PressingALinkFollowsItAtTheSameOffset) {
@@ -245,7 +235,6 @@ TEST_F(PageInteractionTest, PressingALinkFollowsItAtTheSameOffset) {
     EXPECT_EQ(state.viewOffset, -100);
     EXPECT_EQ(view.captions.back(), "Page 3 of 5");
     EXPECT_GT(view.viewsShown, shownBefore);
-    EXPECT_TRUE(state.dragFlag);
 
     releaseAt(12, 4);
     EXPECT_EQ(state.currentPage, 3) << "the release of that press follows nothing";
@@ -256,8 +245,11 @@ TEST_F(PageInteractionTest, AReleaseAfterAnIgnoredPressFollowsALink) {
     pressAt(2, 4);
     releaseAt(11, 4);
     EXPECT_EQ(state.currentPage, 2);
-    EXPECT_TRUE(state.dragFlag);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
+    addPageLink(state.document.editRow(2, 4), state.document.markSerial, 4, 10, 14, "3");
+    pressAt(2, 4);
+    releaseAt(11, 4);
+    EXPECT_EQ(state.currentPage, 2) << "once a press was used, until the view is at rest again";
 }
 
 TEST_F(PageInteractionTest, LinksOutsideTheDocumentOrTheRangeDoNothing) {
@@ -281,8 +273,8 @@ TEST_F(PageInteractionTest, ARightPressShowsTheDefinitionTitledWithItsWords) {
     EXPECT_EQ(box.title, "quick");
     EXPECT_EQ(box.icon, MessageIcon::Question);
     EXPECT_TRUE(box.systemModal);
-    EXPECT_TRUE(state.dragFlag);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
+    EXPECT_TRUE(mode().pressUsed());
 }
 
 TEST_F(PageInteractionTest, DefinitionsAndLinksAnswerOnlyTheirOwnButton) {

@@ -39,6 +39,18 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     const LineRecord& row(int r) const { return state.document.row(state.currentPage, r); }
+    PageViewMode& mode() { return interaction.mode(); }
+    // A range selected as keys select it, from a view at rest.
+    void selectRange(int r, int start, int end) {
+        mode().selectByKeys(r, start);
+        mode().moveRangeEnd(end);
+    }
+    // Tick mode on, when it is not, and these rows' ticks flipped.
+    void tick(std::initializer_list<int> rows) {
+        mode().tickModeOn(tickbox::Shape::Square);
+        for (int r : rows)
+            mode().toggleTick(r);
+    }
     QByteArray list(int r, TextField field) const { return row(r).text(field); }
 
     QTemporaryDir folder;

@@ -16,8 +16,7 @@ namespace {
 class Snapshots : public ShellFixture {
 protected:
     void boldPieceOnRow(int row) {
-        state.interactionState = InteractionState::RangeSelected;
-        state.selection = {row, 10, 20};
+        selectRange(row, 10, 20);
         commands.dispatch(command::UnderlinePieceBold);
     }
     // Lets the window thread's event loop run until the write in flight has been finished.

@@ -19,7 +19,7 @@ constexpr int kAlwaysEnabled[] = {command::New, command::Author, command::Exit, 
 
 TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
     state.settings.colours.link = 0x00123456;
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(view.caption, "");
     EXPECT_FALSE(state.documentPresent);
@@ -28,7 +28,7 @@ TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
           command::SaveImage, command::GoTo, command::AlignRowsLeft, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
     EXPECT_EQ(state.settings.colours.link, 255) << "links are red after every start";
-    EXPECT_GE(view.menuBuilds, 1) << "the swatches show the red link colour";
+    EXPECT_EQ(view.swatch(command::LinkColour), 255) << "the swatch shows the red link colour";
     EXPECT_EQ(view.viewsShown, 1);
     EXPECT_FALSE(QDir(folder.path()).exists("color.bmp"));
 }
@@ -41,7 +41,7 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
     state.settings.position.page = 2;
     state.settings.position.offsetY = -161;
 
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
     EXPECT_EQ(prompts.messages[0].title, "Programmer");
@@ -67,7 +67,7 @@ TEST_F(StartUp, AStoredPageOutsideTheDocumentIsBroughtIntoIt) {
     makeDocument(3, 1);
     ASSERT_TRUE(saveCache(state.document, cachePath()));
     state.settings.position.page = 99;
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_EQ(state.currentPage, 3);
     EXPECT_EQ(view.caption, "Page 3 of 3");
 }
@@ -77,7 +77,7 @@ TEST_F(StartUp, AnUnreadableCacheLeavesTheEmptyState) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(QByteArray(3 * LineRecord::kImageSize + 1, 'x'));
     damaged.close();
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, mode(), view, prompts);
     EXPECT_EQ(prompts.messages.size(), 1);
     EXPECT_FALSE(state.documentPresent);
     EXPECT_EQ(view.caption, "");
@@ -96,7 +96,7 @@ TEST_F(StartUp, ExitThenRestartShowsTheSamePageOffsetAndMarks) {
     restarted.settings = loadSettings(settingsPath());
     RecordingView view2;
     ScriptedPrompts prompts2;
-    initialiseMainWindow(restarted, view2, prompts2);
+    initialiseMainWindow(restarted, PageViewMode(), view2, prompts2);
     EXPECT_EQ(restarted.currentPage, 3);
     EXPECT_EQ(restarted.viewOffset, -61);
     EXPECT_EQ(view2.caption, "Page 3 of 4");
@@ -116,7 +116,7 @@ TEST(SpanishBuild, GoToWritesItsCaptionWithoutTheAccent) {
     PageInteraction interaction(state, view, prompts);
     CommandDispatcher commands(state, view, prompts, interaction);
 
-    initialiseMainWindow(state, view, prompts);
+    initialiseMainWindow(state, interaction.mode(), view, prompts);
     EXPECT_EQ(prompts.messages[0].text, "Vamos a leer tu cache, Espera ...");
     EXPECT_EQ(prompts.messages[0].title, "Programador");
     EXPECT_EQ(view.caption, QString::fromUtf8("Página 1 de 10"));

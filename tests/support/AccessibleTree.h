@@ -75,6 +75,17 @@ inline QStringList accessibleNames(QWidget* window) {
     return names;
 }
 
+// Runs one of a control's accessible actions (QAccessibleActionInterface::toggleAction()
+// for a check box or an option button), as a screen reader does; false when the control
+// does not offer it.
+inline bool doAccessibleAction(QWidget* control, const QString& action) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+    QAccessibleActionInterface* actions = node ? node->actionInterface() : nullptr;
+    if (!actions || !actions->actionNames().contains(action)) return false;
+    actions->doAction(action);
+    return true;
+}
+
 // Menu titles or items without an Alt letter, or sharing one within their menu.
 inline QStringList menuKeyClashes(QMenuBar* bar) {
     QStringList clashes;

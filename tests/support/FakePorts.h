@@ -19,13 +19,12 @@ public:
         caption = text;
         captions.append(text);
     }
-    void setCommandEnabled(int id, bool enabled) override { enabled_[id] = enabled; }
-    void setCommandChecked(int id, bool checked) override { checked_[id] = checked; }
-    void rebuildMenu() override { ++menuBuilds; }
+    void showMenuStates(const MenuStates& states) override { menu = states; }
     void showView(const QImage& view) override {
         lastView = view;
         ++viewsShown;
     }
+    void showOverlays() override { ++overlaysShown; }
     void startBusyAnimation() override {
         ++busyStarts;
         if (onBusyStart) onBusyStart();
@@ -34,27 +33,28 @@ public:
     void focusPage() override { ++pageFocused; }
 
     bool isEnabled(int id) const {
-        const auto found = enabled_.find(id);
-        return found != enabled_.end() && found->second;
+        const auto found = menu.find(id);
+        return found != menu.end() && found->second.enabled;
     }
     bool isChecked(int id) const {
-        const auto found = checked_.find(id);
-        return found != checked_.end() && found->second;
+        const auto found = menu.find(id);
+        return found != menu.end() && found->second.checked;
+    }
+    int swatch(int id) const {
+        const auto found = menu.find(id);
+        return found == menu.end() ? -1 : found->second.swatch;
     }
 
     QString caption;
     QList<QString> captions;
     QImage lastView;
     int viewsShown = 0;
-    int menuBuilds = 0;
+    int overlaysShown = 0;
     int busyStarts = 0;
     int busyStops = 0;
     int pageFocused = 0;
     std::function<void()> onBusyStart; // runs as the busy animation starts
-
-private:
-    std::map<int, bool> enabled_;
-    std::map<int, bool> checked_;
+    MenuStates menu; // as last shown
 };
 
 } // namespace folia::test

@@ -65,17 +65,20 @@ QCheckBox* tickBox(const QString& text, int32_t value) {
     return box;
 }
 
-// A click stores the button's code in `value`, then runs `then`.
-void storeOnClick(QAbstractButton* button, int32_t& value, int32_t code,
-                  const std::function<void()>& then = {}) {
-    QObject::connect(button, &QAbstractButton::clicked, button, [&value, code, then] {
+// Checking the button, by a click, the keyboard or an accessibility client, stores its
+// code in `value`, then runs `then`.
+void storeWhenChecked(QAbstractButton* button, int32_t& value, int32_t code,
+                      const std::function<void()>& then = {}) {
+    QObject::connect(button, &QAbstractButton::toggled, button, [&value, code, then](bool on) {
+        if (!on) return;
         value = code;
         if (then) then();
     });
 }
 
-void storeStateOnClick(QCheckBox* box, int32_t& value, const std::function<void()>& then = {}) {
-    QObject::connect(box, &QAbstractButton::clicked, box, [&value, then](bool checked) {
+// The box's state, however it changes, is stored in `value` (1 or 0), then `then` runs.
+void storeState(QCheckBox* box, int32_t& value, const std::function<void()>& then = {}) {
+    QObject::connect(box, &QAbstractButton::toggled, box, [&value, then](bool checked) {
         value = checked ? 1 : 0;
         if (then) then();
     });
@@ -89,7 +92,7 @@ QGroupBox* alignmentGroup(const TextSet& t, const QString& title, int32_t& align
     const std::pair<const QString&, AlignmentCode> choices[] = {
         {t.left, AlignLeft}, {t.center, AlignCentre}, {t.right, AlignRight}};
     for (const auto& [text, code] : choices)
-        storeOnClick(option(group.layout, exclusive, text, alignment == code), alignment, code);
+        storeWhenChecked(option(group.layout, exclusive, text, alignment == code), alignment, code);
     return group.box;
 }
 
@@ -175,8 +178,8 @@ QWidget* ConfiguratorDialog::topLeft() {
                                                                {".bmp", FormatBmp},
                                                                {".gif", FormatGif}};
     for (const auto& [text, code] : formats)
-        storeOnClick(option(group.layout, exclusive, QLatin1String(text), format == code), format,
-                     code);
+        storeWhenChecked(option(group.layout, exclusive, QLatin1String(text), format == code),
+                         format, code);
     return group.box;
 }
 
@@ -186,10 +189,10 @@ QWidget* ConfiguratorDialog::topRight() {
         optionGroup(t.controlPropertiesa + t.controlPropertiesb, QBoxLayout::TopToBottom);
     auto* exclusive = new QButtonGroup(this);
     int32_t& shape = m_state.settings.tickShape;
-    storeOnClick(option(group.layout, exclusive, t.roundedShapesa + t.roundedShapesb, shape == 1),
-                 shape, 1);
-    storeOnClick(option(group.layout, exclusive, t.squareShapesa + t.squareShapesb, shape != 1),
-                 shape, 0);
+    storeWhenChecked(
+        option(group.layout, exclusive, t.roundedShapesa + t.roundedShapesb, shape == 1), shape, 1);
+    storeWhenChecked(option(group.layout, exclusive, t.squareShapesa + t.squareShapesb, shape != 1),
+                     shape, 0);
     return group.box;
 }
 
@@ -199,7 +202,7 @@ QWidget* ConfiguratorDialog::footerBlock(FooterSettings& footer, const FooterCap
     QWidget* widget = nullptr;
     QVBoxLayout* layout = block(widget, captions.heading);
     controls.wanted = tickBox(captions.wanted, footer.enabled);
-    storeStateOnClick(controls.wanted, footer.enabled, [this] { updateEnabling(); });
+    storeState(controls.wanted, footer.enabled, [this] { updateEnabling(); });
     layout->addWidget(controls.wanted);
 
     QGroupBox* position = alignmentGroup(t, captions.position, footer.alignment, this);
@@ -214,7 +217,7 @@ QWidget* ConfiguratorDialog::footerBlock(FooterSettings& footer, const FooterCap
         {t.bold, footer.bold}, {t.italic, footer.italic}, {t.underline, footer.underlined}};
     for (const auto& [text, flag] : styles) {
         QCheckBox* box = tickBox(text, flag);
-        storeStateOnClick(box, flag);
+        storeState(box, flag);
         style.layout->addWidget(box);
     }
     layout->addWidget(style.box);
@@ -237,7 +240,7 @@ QWidget* ConfiguratorDialog::pageNumberLeft() {
     QWidget* widget = nullptr;
     QVBoxLayout* layout = block(widget, t.pageNumberFrame1 + t.pageNumberFrame2);
     QCheckBox* wanted = tickBox(t.wantPageNumbera + t.wantPageNumberb, number.enabled);
-    storeStateOnClick(wanted, number.enabled, [this] { updateEnabling(); });
+    storeState(wanted, number.enabled, [this] { updateEnabling(); });
     layout->addWidget(wanted);
 
     QGroupBox* position = alignmentGroup(t, t.pageNumberPosition, number.alignment, this);
@@ -257,16 +260,16 @@ QWidget* ConfiguratorDialog::pageNumberRight() {
     QWidget* widget = nullptr;
     QVBoxLayout* layout = block(widget, t.pageNumberProperties);
     QCheckBox* pageWord = tickBox(t.includesPageWorda + t.includesPageWordb, number.withPageWord);
-    storeStateOnClick(pageWord, number.withPageWord);
+    storeState(pageWord, number.withPageWord);
     layout->addWidget(pageWord);
 
     const OptionGroup system = optionGroup(t.writtenIna + t.writtenInb, QBoxLayout::TopToBottom);
     auto* systems = new QButtonGroup(this);
     const auto refresh = [this] { updateEnabling(); };
-    storeOnClick(option(system.layout, systems, t.arabicNumbers + t.arabicExample,
-                        number.numeralSystem == 1),
-                 number.numeralSystem, 1, refresh);
-    storeOnClick(
+    storeWhenChecked(option(system.layout, systems, t.arabicNumbers + t.arabicExample,
+                            number.numeralSystem == 1),
+                     number.numeralSystem, 1, refresh);
+    storeWhenChecked(
         option(system.layout, systems, t.romanNumerals + t.romanExample, number.numeralSystem == 2),
         number.numeralSystem, 2, refresh);
 
@@ -276,7 +279,7 @@ QWidget* ConfiguratorDialog::pageNumberRight() {
     system.layout->addLayout(indented);
     for (const auto& [text, code] : {std::pair{t.upperCase, 1}, std::pair{t.lowerCase, 2}}) {
         QRadioButton* button = option(indented, cases, text, number.romanCase == code);
-        storeOnClick(button, number.romanCase, code);
+        storeWhenChecked(button, number.romanCase, code);
         m_romanCase << button;
     }
     layout->addWidget(system.box);

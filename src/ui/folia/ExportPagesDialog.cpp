@@ -67,7 +67,11 @@ ExportPagesDialog::ExportPagesDialog(PageChoiceForm& form, const TextSet& texts,
 
     if (QAbstractButton* chosen = m_choices->button(form.choice())) chosen->setChecked(true);
     choose(form.choice());
-    connect(m_choices, &QButtonGroup::idClicked, this, &ExportPagesDialog::choose);
+    // The choice follows the button however it is checked: a click, the keyboard or an
+    // accessibility client.
+    connect(m_choices, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) choose(id);
+    });
     connect(save, &QPushButton::clicked, this, [this] {
         if (m_form.save(m_folder->text(), m_from->text(), m_to->text())) accept();
     });

@@ -60,7 +60,8 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
 
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
-    rebuildMenu();
+    buildMenu();
+    setCaption(QString());
     addMenuBarKey(*this);
     resize(fullSize());
 }
@@ -95,7 +96,7 @@ void MainWindow::showOnScreen() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::initialise() {
-    initialiseMainWindow(m_state, *this, *m_prompts);
+    initialiseMainWindow(m_state, m_interaction->mode(), *this, *m_prompts);
 }
 
 QAction* MainWindow::action(int commandId) const {
@@ -105,24 +106,29 @@ QAction* MainWindow::action(int commandId) const {
 
 void MainWindow::setCaption(const QString& caption) {
     setWindowTitle(caption);
+    // The title bar shows the program's name while the caption is empty; so does the
+    // screen reader.
+    setAccessibleName(caption.isEmpty() ? m_state.texts.programName : caption);
 }
 
-void MainWindow::setCommandEnabled(int commandId, bool enabled) {
-    m_enabled[commandId] = enabled;
-    if (QAction* a = action(commandId)) a->setEnabled(enabled);
-}
-
-void MainWindow::setCommandChecked(int commandId, bool checked) {
-    m_checked[commandId] = checked;
-    if (QAction* a = action(commandId)) {
-        a->setCheckable(true);
-        a->setChecked(checked);
+void MainWindow::showMenuStates(const MenuStates& states) {
+    for (const auto& [id, wanted] : states) {
+        QAction* a = action(id);
+        if (!a) continue;
+        if (a->isEnabled() != wanted.enabled) a->setEnabled(wanted.enabled);
+        if (wanted.checkable) {
+            a->setCheckable(true);
+            if (a->isChecked() != wanted.checked) a->setChecked(wanted.checked);
+        }
+        // The swatch's colour is kept with its action, to be painted again only when it changes.
+        if (wanted.swatch >= 0 && a->data() != QVariant(wanted.swatch)) {
+            a->setIcon(swatchIcon(wanted.swatch));
+            a->setData(wanted.swatch);
+        }
     }
 }
 
-void MainWindow::rebuildMenu() {
-    menuBar()->clear();
-    m_actions.clear();
+void MainWindow::buildMenu() {
     for (const MenuPopup& popup : foliaMenuBar(m_state.texts, m_state.settings)) {
         QMenu* menu = menuBar()->addMenu(menuLabel(popup.title));
         for (const MenuEntry& entry : popup.entries) {
@@ -134,13 +140,11 @@ void MainWindow::rebuildMenu() {
             a->setShortcut(entry.shortcut);
             const int id = entry.commandId;
             if (entry.imageNumber) a->setIcon(menuImage(entry.imageNumber));
-            if (entry.swatchColour >= 0) a->setIcon(swatchIcon(entry.swatchColour));
-            a->setIconVisibleInMenu(true);
-            if (const auto e = m_enabled.find(id); e != m_enabled.end()) a->setEnabled(e->second);
-            if (const auto c = m_checked.find(id); c != m_checked.end()) {
-                a->setCheckable(true);
-                a->setChecked(c->second);
+            if (entry.swatchColour >= 0) {
+                a->setIcon(swatchIcon(entry.swatchColour));
+                a->setData(entry.swatchColour);
             }
+            a->setIconVisibleInMenu(true);
             connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
             m_actions[id] = a;
         }
@@ -148,9 +152,8 @@ void MainWindow::rebuildMenu() {
 }
 
 void MainWindow::runCommand(int commandId) {
-    // A checkable item flips itself when triggered; the command decides its real state.
-    if (const auto c = m_checked.find(commandId); c != m_checked.end())
-        action(commandId)->setChecked(c->second);
+    // A checkable item flips itself when triggered; the command decides its real state,
+    // which the menu states that follow every command set again.
     m_commands->dispatch(commandId);
     if (m_commands->finished()) {
         m_finished = true;
@@ -163,6 +166,10 @@ void MainWindow::runCommand(int commandId) {
 
 void MainWindow::showView(const QImage& view) {
     m_client->showView(view);
+}
+
+void MainWindow::showOverlays() {
+    m_client->showOverlays();
 }
 
 void MainWindow::startBusyAnimation() {
@@ -213,8 +220,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // The window has no close box, but the window manager or the session can still close
     // it: the Exit sequence runs then too, so nothing is lost.
+    // An Exit the user refused (the document could not be written and they chose to stay)
+    // refuses the close too, keeping the document in memory.
     if (!m_finished) {
         m_commands->dispatch(command::Exit);
+        if (!m_commands->finished()) {
+            event->ignore();
+            return;
+        }
         m_finished = true;
     }
     event->accept();

@@ -42,10 +42,9 @@ public:
 
     // MainView
     void setCaption(const QString& caption) override;
-    void setCommandEnabled(int commandId, bool enabled) override;
-    void setCommandChecked(int commandId, bool checked) override;
-    void rebuildMenu() override;
+    void showMenuStates(const MenuStates& states) override;
     void showView(const QImage& view) override;
+    void showOverlays() override;
     void startBusyAnimation() override;
     void stopBusyAnimation() override;
     void focusPage() override;
@@ -57,6 +56,7 @@ protected:
 private:
     QSize fullSize() const;
     void placeOnScreen(QMargins frame);
+    void buildMenu();
     void runCommand(int commandId);
     void showNextBusyFrame();
 
@@ -69,9 +69,6 @@ private:
     PageViewArea* m_client = nullptr;
     PageViewWidget* m_pageView = nullptr;
     std::map<int, QAction*> m_actions;
-    // Enabled and checked states survive a rebuild of the menu bar.
-    std::map<int, bool> m_enabled;
-    std::map<int, bool> m_checked;
 
     QLabel* m_busyPicture = nullptr;
     QTimer m_busyTimer;

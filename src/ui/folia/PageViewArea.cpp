@@ -48,6 +48,10 @@ void PageViewArea::showView(const QImage& view) {
     followOffset();
 }
 
+void PageViewArea::showOverlays() {
+    m_page->showOverlays();
+}
+
 void PageViewArea::showEvent(QShowEvent* event) {
     layOut();
     QWidget::showEvent(event);

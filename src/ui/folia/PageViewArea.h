@@ -23,6 +23,7 @@ public:
     QScrollBar& horizontalBar() { return *m_horizontal; }
     // Shows the view image and moves the scroll bars with its offset.
     void showView(const QImage& view);
+    void showOverlays();
 
 protected:
     void showEvent(QShowEvent* event) override;

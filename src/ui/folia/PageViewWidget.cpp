@@ -2,7 +2,6 @@
 
 #include "shell/PageInteraction.h"
 #include "text/TextSet.h"
-#include "view/CharacterGrid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,6 +22,10 @@ PageViewWidget::PageViewWidget(PageInteraction& interaction, QWidget* parent)
 
 void PageViewWidget::setImage(const QImage& view) {
     m_image = view;
+    showOverlays();
+}
+
+void PageViewWidget::showOverlays() {
     // Every change of the page view passes here, so its description stays current.
     const QString description = m_interaction.description();
     if (description != accessibleDescription()) setAccessibleDescription(description);
@@ -52,19 +55,8 @@ void PageViewWidget::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
                           m_image.devicePixelRatio() != m_placement.scale() * m_paintedRatio);
     painter.drawImage(0, 0, m_image);
-    if (hasFocus()) paintCaret(painter);
-}
-
-// The caret is drawn over the view only, never onto a page, so no export or print shows it.
-void PageViewWidget::paintCaret(QPainter& painter) {
-    const std::optional<GridCell> caret = m_interaction.caret();
-    if (!caret) return;
-    const QRect cell(grid::columnLeft(caret->column),
-                     grid::rowTop(caret->row) + m_interaction.viewOffset(), grid::kCellWidth,
-                     grid::kCellHeight);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell.adjusted(-1, -1, 0, 0));
+    painter.translate(0, m_interaction.viewOffset());
+    m_interaction.paintOverlays(painter, hasFocus());
 }
 
 void PageViewWidget::focusInEvent(QFocusEvent* event) {

@@ -10,9 +10,10 @@ namespace folia {
 
 class PageInteraction;
 
-// The page control of the main window: shows the view image at the placement's scale and
-// hands keys, wheel turns and mouse events to the page interaction with the pointer's
-// position in view pixels, so that they mean the same at any zoom.
+// The page control of the main window: shows the view image at the placement's scale, the
+// page interaction's overlays painted over it, and hands keys, wheel turns and mouse events
+// to the page interaction with the pointer's position in view pixels, so that they mean
+// the same at any zoom.
 class PageViewWidget : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,8 @@ public:
     explicit PageViewWidget(PageInteraction& interaction, QWidget* parent = nullptr);
 
     void setImage(const QImage& view);
+    // The overlays changed over the same view image.
+    void showOverlays();
     const QImage& image() const { return m_image; }
     void setPlacement(const ViewPlacement& placement);
     const ViewPlacement& placement() const { return m_placement; }
@@ -42,7 +45,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void paintCaret(QPainter& painter);
     QPoint viewPoint(const QMouseEvent* event) const;
 
     PageInteraction& m_interaction;

@@ -133,7 +133,8 @@ TEST_F(KeyboardAccess, AltLettersAndF10OpenTheMenus) {
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->title(), "&Underlines");
     type(Qt::Key_C); // "Control to choose underline (switch)"
-    EXPECT_EQ(state.interactionState, InteractionState::Ticking);
+    EXPECT_TRUE(w.action(command::UnderlineVertical)->isEnabled()) << "tick mode";
+    EXPECT_FALSE(w.action(command::Update)->isEnabled());
 
     type(Qt::Key_F10);
     popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());

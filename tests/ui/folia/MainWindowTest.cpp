@@ -46,6 +46,7 @@ TEST_F(MainWindowTest, StartsEmptyWithoutACache) {
     MainWindow window(state, &prompts);
     window.initialise();
     EXPECT_EQ(window.windowTitle(), "");
+    EXPECT_EQ(window.accessibleName(), "FOLIA ENGLISH") << "named while the caption is empty";
     EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(window.centralWidget()->size(), QSize(804, 985));
     EXPECT_EQ(window.pageView().geometry(), QRect(5, 5, 794, 955));
@@ -72,19 +73,22 @@ TEST_F(MainWindowTest, ReopensTheDocumentOfTheLastRun) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "Let's read your cache, Wait ...");
     EXPECT_EQ(window.windowTitle(), "Page 2 of 7");
+    EXPECT_EQ(window.accessibleName(), "Page 2 of 7");
     EXPECT_TRUE(window.action(command::SaveImage)->isEnabled());
     EXPECT_TRUE(window.action(command::Undo)->isEnabled());
     EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
 }
 
-TEST_F(MainWindowTest, MenuStatesSurviveARebuildAndTheGuideItemIsChecked) {
+TEST_F(MainWindowTest, MenuStatesFollowEveryCommandAndTheGuideItemIsChecked) {
     state.settings.position.guideOn = 3;
     MainWindow window(state, &prompts);
     window.initialise();
     EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
-    window.rebuildMenu();
+    window.action(command::HorizontalColour)->trigger(); // recolours its swatch in place
     EXPECT_TRUE(window.action(command::GuideReader)->isChecked());
     EXPECT_FALSE(window.action(command::Update)->isEnabled());
+    window.action(command::GuideReader)->trigger(); // turning it off needs no document
+    EXPECT_FALSE(window.action(command::GuideReader)->isChecked());
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitSequence) {
@@ -99,6 +103,23 @@ TEST_F(MainWindowTest, ClosingTheWindowRunsTheExitSequence) {
     ASSERT_TRUE(loadCache(again, cachePath()));
     EXPECT_EQ(again.row(1, 1).text(TextField::Text), QByteArray("Kept on close"));
     EXPECT_TRUE(QFile::exists(folder.filePath("Configuracion.ini")));
+}
+
+TEST_F(MainWindowTest, AClosingThatExitRefusedKeepsTheWindowAndTheDocument) {
+    putRow(state.document, 1, 1, "Not yet on disk");
+    state.documentPresent = true;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("cache.04")); // the document cannot be written
+    MainWindow window(state, &prompts);
+    window.show();
+    prompts.questionAnswers = {MessageAnswer::No};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(state.document.row(1, 1).text(TextField::Text), QByteArray("Not yet on disk"));
+    prompts.questionAnswers = {MessageAnswer::No};
+    EXPECT_FALSE(window.close()) << "asked again, refused again";
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(prompts.messages.size(), 3);
 }
 
 TEST_F(MainWindowTest, TheBusyPictureComesAndGoes) {

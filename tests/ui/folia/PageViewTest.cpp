@@ -30,6 +30,11 @@ public:
         if (widget) widget->setImage(view);
         if (area) area->showView(view);
     }
+    void showOverlays() override {
+        RecordingView::showOverlays();
+        if (widget) widget->showOverlays();
+        if (area) area->showOverlays();
+    }
     PageViewWidget* widget = nullptr;
     PageViewArea* area = nullptr;
 };
@@ -60,9 +65,11 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::keyClick(&widget, k);
     }
-    QRgb shownCellBackground(int column, int row) const {
-        return widget.image().pixel(8 * (column - 1), 16 * (row - 1) + state.viewOffset);
+    // As the widget paints it, the overlays over the view.
+    QRgb shownCellBackground(int column, int row) {
+        return widget.grab().toImage().pixel(8 * (column - 1), 16 * (row - 1) + state.viewOffset);
     }
+    const PageViewMode& mode() const { return interaction.mode(); }
 
     AppState state;
     WidgetMainView view;
@@ -81,15 +88,15 @@ TEST_F(PageViewTest, ADragStoresItsRowAndColumnsForThePieceCommands) {
     press(30, 12);
     drag(36, 12);
     release(42, 12);
-    EXPECT_EQ(state.interactionState, InteractionState::RangeSelected);
-    EXPECT_EQ(state.selection.row, 12);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 42);
+    EXPECT_EQ(mode().state(), InteractionState::RangeSelected);
+    EXPECT_EQ(mode().selection().row, 12);
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 42);
     EXPECT_TRUE(view.isEnabled(command::UnderlinePieceBold));
     EXPECT_EQ(shownCellBackground(36, 12), qRgb(0x33, 0x99, 0xFF)) << "selection colour";
 
     // What the bold command then stores from it.
-    const Selection& s = state.selection;
+    const Selection& s = mode().selection();
     addBoldPiece(state.document.editRow(1, s.row), s.row, s.start, s.end);
     EXPECT_EQ(state.document.row(1, 12).text(TextField::BoldMarks), "12,30,42;");
 }
@@ -98,9 +105,9 @@ TEST_F(PageViewTest, DraggingToAnotherRowStillSelectsOnThePressedRow) {
     press(30, 12);
     drag(38, 20);
     release(40, 20);
-    EXPECT_EQ(state.selection.row, 12);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 40);
+    EXPECT_EQ(mode().selection().row, 12);
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 40);
     EXPECT_EQ(shownCellBackground(38, 12), qRgb(0x33, 0x99, 0xFF));
     EXPECT_EQ(shownCellBackground(38, 20), qRgb(255, 255, 255));
 }
@@ -109,8 +116,7 @@ TEST_F(PageViewTest, PressingOnACentredRowStartsNoSelection) {
     state.document.editRow(1, 7).setText(TextField::Alignment, "AL2");
     press(30, 7);
     release(34, 7);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
-    EXPECT_FALSE(state.dragFlag);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_FALSE(view.isEnabled(command::UnderlinePieceBold));
 }
 
@@ -175,7 +181,8 @@ protected:
             QTest::keyClick(&widget, k, Qt::ControlModifier | extra);
     }
     void shiftCtrl(Qt::Key k, int times = 1) { ctrl(k, times, Qt::ShiftModifier); }
-    QImage page() { return state.surfaces.page(1).copy(); }
+    // The page as shown, without the caret.
+    QImage page() { return test::shownPage(state, interaction); }
 };
 
 TEST_F(KeyboardMarking, TheCaretWalksTheRowsWithTextAndArrowsKeepTheirMeaning) {
@@ -212,17 +219,17 @@ TEST_F(KeyboardMarking, ASelectionMadeWithKeysIsAMouseSelection) {
     ctrl(Qt::Key_Down, 5);   // placed on row 1, then down to row 7
     ctrl(Qt::Key_Right, 26); // column 30
     shiftCtrl(Qt::Key_Right, 6);
-    EXPECT_EQ(state.interactionState, InteractionState::RangeSelected);
-    EXPECT_EQ(state.selection.row, 7);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 36);
+    EXPECT_EQ(mode().state(), InteractionState::RangeSelected);
+    EXPECT_EQ(mode().selection().row, 7);
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 36);
     EXPECT_TRUE(view.isEnabled(command::UnderlinePieceBold));
     EXPECT_FALSE(view.isEnabled(command::TickControl));
     EXPECT_EQ(widget.accessibleDescription(), "Selected on row 7: t exerc");
     const QImage byKeys = page();
 
     key(Qt::Key_Escape); // cancels as the next left press would
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_FALSE(view.isEnabled(command::UnderlinePieceBold));
     EXPECT_TRUE(view.isEnabled(command::TickControl));
     const QImage plain = page();
@@ -236,8 +243,8 @@ TEST_F(KeyboardMarking, ASelectionMadeWithKeysIsAMouseSelection) {
 
     key(Qt::Key_Escape);
     shiftCtrl(Qt::Key_Right); // from the caret, where it was left
-    EXPECT_EQ(state.selection.start, 36);
-    EXPECT_EQ(state.selection.end, 37);
+    EXPECT_EQ(mode().selection().start, 36);
+    EXPECT_EQ(mode().selection().end, 37);
 }
 
 TEST_F(KeyboardMarking, ShrinkingAndReversingASelection) {
@@ -246,47 +253,47 @@ TEST_F(KeyboardMarking, ShrinkingAndReversingASelection) {
     const QImage plain = page();
     shiftCtrl(Qt::Key_Right, 3);
     shiftCtrl(Qt::Key_Left, 3);
-    EXPECT_EQ(state.selection.end, 30);
+    EXPECT_EQ(mode().selection().end, 30);
     EXPECT_EQ(shownCellBackground(31, 7), qRgb(255, 255, 255)) << "a cell left behind clears";
     shiftCtrl(Qt::Key_Left, 2);
-    EXPECT_EQ(state.selection.start, 30);
-    EXPECT_EQ(state.selection.end, 28) << "right to left, as a drag to the left stores it";
+    EXPECT_EQ(mode().selection().start, 30);
+    EXPECT_EQ(mode().selection().end, 28) << "right to left, as a drag to the left stores it";
     EXPECT_EQ(shownCellBackground(28, 7), qRgb(0x33, 0x99, 0xFF));
 
     ctrl(Qt::Key_Right); // a plain caret move drops the selection
-    EXPECT_EQ(state.interactionState, InteractionState::Idle);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_EQ(page(), plain);
 
     state.document.editRow(1, 9).setText(TextField::Alignment, "AL2");
     ctrl(Qt::Key_Down, 2);
     EXPECT_EQ(interaction.caret()->row, 9);
     shiftCtrl(Qt::Key_Right);
-    EXPECT_EQ(state.interactionState, InteractionState::Idle) << "a centred row takes no range";
+    EXPECT_EQ(mode().state(), InteractionState::Idle) << "a centred row takes no range";
 }
 
 TEST_F(KeyboardMarking, SpaceTicksTheCaretsRowInTickModeOnly) {
     ctrl(Qt::Key_Down, 4); // row 6
     key(Qt::Key_Space);
-    EXPECT_FALSE(state.tickFlags[6]);
-    state.interactionState = InteractionState::Ticking;
+    EXPECT_FALSE(mode().ticks()[6]);
+    interaction.mode().tickModeOn(tickbox::Shape::Square);
     key(Qt::Key_Space);
-    EXPECT_TRUE(state.tickFlags[6]);
+    EXPECT_TRUE(mode().ticks()[6]);
     EXPECT_TRUE(widget.accessibleDescription().startsWith("Tick mode, 1 rows ticked. Row 6,"));
     shiftCtrl(Qt::Key_Right);
-    EXPECT_EQ(state.interactionState, InteractionState::Ticking) << "no range in tick mode";
+    EXPECT_EQ(mode().state(), InteractionState::Ticking) << "no range in tick mode";
     key(Qt::Key_Space);
-    EXPECT_FALSE(state.tickFlags[6]);
+    EXPECT_FALSE(mode().ticks()[6]);
 }
 
 TEST_F(KeyboardMarking, TheCaretIsDrawnOnTheFocusedViewOnly) {
     widget.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
     widget.setFocus();
-    const QImage before = page();
+    const QImage before = state.surfaces.page(1).copy();
     ctrl(Qt::Key_Right, 9); // column 12 of row 1, after the blank in column 11 (x 80..87)
     QImage shown = widget.grab().toImage();
     EXPECT_EQ(shown.pixel(87, 8), qRgb(0, 0, 0)) << "the caret's frame";
-    EXPECT_EQ(page(), before) << "nothing of the caret on the page";
+    EXPECT_EQ(state.surfaces.page(1), before) << "nothing of the caret on the page";
     widget.clearFocus();
     shown = widget.grab().toImage();
     EXPECT_EQ(shown.pixel(87, 8), qRgb(255, 255, 255));
@@ -306,6 +313,7 @@ protected:
     }
 
     PageViewWidget& page() { return area.pageView(); }
+    const PageViewMode& mode() const { return interaction.mode(); }
     double scale() { return page().placement().scale(); }
     // Where grid cell (column, row) is shown on the page control.
     QPoint at(int column, int row) {
@@ -329,9 +337,9 @@ protected:
     }
     // The page as shown, in the view's pixels.
     QRgb shownCellBackground(int column, int row) {
-        return state.surfaces.view().pixel(
-            QPoint(xOfColumn(column) - 4, yOfRow(row, state.viewOffset) - 8) *
-            state.surfaces.pixelRatio());
+        const QPointF inView(xOfColumn(column) - 3, yOfRow(row, state.viewOffset) - 7);
+        const QRectF onControl = page().placement().toControl(QRectF(inView, QSizeF(1, 1)));
+        return page().grab().toImage().pixel(onControl.center().toPoint());
     }
 
     AppState state;
@@ -348,10 +356,10 @@ TEST_F(PageViewZoomTest, ADragSelectsTheSameColumnsAtEveryZoom) {
         QTest::mousePress(&page(), Qt::LeftButton, Qt::NoModifier, at(30, 12));
         QTest::mouseMove(&page(), at(36, 12));
         QTest::mouseRelease(&page(), Qt::LeftButton, Qt::NoModifier, at(42, 12));
-        EXPECT_EQ(state.interactionState, InteractionState::RangeSelected) << wanted;
-        EXPECT_EQ(state.selection.row, 12) << wanted;
-        EXPECT_EQ(state.selection.start, 30) << wanted;
-        EXPECT_EQ(state.selection.end, 42) << wanted;
+        EXPECT_EQ(mode().state(), InteractionState::RangeSelected) << wanted;
+        EXPECT_EQ(mode().selection().row, 12) << wanted;
+        EXPECT_EQ(mode().selection().start, 30) << wanted;
+        EXPECT_EQ(mode().selection().end, 42) << wanted;
         EXPECT_EQ(shownCellBackground(36, 12), qRgb(0x33, 0x99, 0xFF)) << wanted;
         QTest::keyClick(&page(), Qt::Key_Escape);
     }
@@ -366,10 +374,10 @@ TEST_F(PageViewZoomTest, TicksLinksAndDefinitionsAnswerThePointerZoomedIn) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].title, "Reading");
 
-    state.interactionState = InteractionState::Ticking;
+    interaction.mode().tickModeOn(tickbox::Shape::Square);
     QTest::mouseClick(&page(), Qt::LeftButton, Qt::NoModifier, at(2, 7)); // in row 7's box
-    EXPECT_TRUE(state.tickFlags[7]);
-    state.interactionState = InteractionState::Idle;
+    EXPECT_TRUE(interaction.mode().ticks()[7]);
+    interaction.mode().tickModeOff();
 
     QTest::mouseClick(&page(), Qt::LeftButton, Qt::NoModifier, at(12, 20));
     EXPECT_EQ(state.currentPage, 3);

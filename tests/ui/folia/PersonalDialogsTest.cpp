@@ -5,6 +5,7 @@
 #include "settings/SettingsFile.h"
 #include "shell/AppState.h"
 #include "shell/CommandIds.h"
+#include "support/AccessibleTree.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
 
@@ -130,6 +131,26 @@ TEST_F(PersonalDialogs, TheConfiguratorShowsTheStoredChoicesAndWhatMayBeUsed) {
         named<QCheckBox>(&dialog, "The page number includes the word \"Page\"")->isEnabled());
     EXPECT_TRUE(named<QCheckBox>(&dialog, "I want the page number to appear")->isEnabled());
     EXPECT_FALSE(QFile::exists(settingsPath())) << "clicks write nothing";
+}
+
+TEST_F(PersonalDialogs, TheConfiguratorStoresWhatAScreenReaderOrACallSets) {
+    state.settings.footer1.enabled = 0;
+    state.settings.footer1.bold = 0;
+    state.settings.tickShape = 0;
+    ConfiguratorDialog dialog(state, prompts, nullptr);
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    QCheckBox* footer1 = named<QCheckBox>(&dialog, "I want footer 1 to appear");
+    ASSERT_TRUE(doAccessibleAction(footer1, toggle));
+    EXPECT_TRUE(footer1->isChecked());
+    EXPECT_EQ(state.settings.footer1.enabled, 1);
+    EXPECT_TRUE(named<QCheckBox>(&dialog, "Bold")->isEnabled()) << "footer 1's choices wake";
+    named<QCheckBox>(&dialog, "Bold")->toggle();
+    EXPECT_EQ(state.settings.footer1.bold, 1);
+    ASSERT_TRUE(
+        doAccessibleAction(named<QRadioButton>(&dialog, "control with rounded shapes"), toggle));
+    EXPECT_EQ(state.settings.tickShape, 1);
+    named<QRadioButton>(&dialog, ".jpg")->toggle();
+    EXPECT_EQ(state.settings.imageFormat, FormatJpg);
 }
 
 TEST_F(PersonalDialogs, SetUpExitKeepsTheDialogOpenForAnEmptyFooter) {

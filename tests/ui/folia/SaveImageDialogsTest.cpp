@@ -3,6 +3,7 @@
 #include "output/PageChoiceForm.h"
 #include "output/PrintConfigurationForm.h"
 #include "settings/Settings.h"
+#include "support/AccessibleTree.h"
 #include "text/TextSet.h"
 
 #include <QComboBox>
@@ -60,6 +61,21 @@ TEST(ExportPagesDialog, DrivesTheFormAndClosingCancels) {
     closing.show();
     closing.close();
     EXPECT_EQ(state.pageChoice, ChoiceCancelled);
+}
+
+TEST(ExportPagesDialog, FollowsAChoiceMadeWithoutAClick) {
+    OutputState state;
+    PageChoiceForm form(state, englishTexts(), 4, 9);
+    ExportPagesDialog dialog(form, englishTexts(), nullptr);
+    auto* from = named<QLineEdit>(dialog, "First page of the range");
+    ASSERT_TRUE(test::doAccessibleAction(named<QRadioButton>(dialog, "A range of pages"),
+                                         QAccessibleActionInterface::toggleAction()));
+    EXPECT_TRUE(from->isEnabled());
+    named<QRadioButton>(dialog, "All pages (Full)")->toggle();
+    EXPECT_FALSE(from->isEnabled());
+    QTest::keyClicks(named<QLineEdit>(dialog, "Enter a folder name"), "Scans");
+    named<QPushButton>(dialog, "Save")->click();
+    EXPECT_EQ(state.pageChoice, ChoiceAll);
 }
 
 TEST(PrintConfigurationDialog, ContinueStoresTheSelectedEntries) {
