@@ -3,7 +3,7 @@
 #include "shell/AppState.h"
 #include "shell/PageRenderer.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 
 #include "AppState.h"
 #include "document/PageSurfaces.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "view/RowLayout.h"
 
 #include <QPainter>

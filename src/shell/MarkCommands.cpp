@@ -11,7 +11,7 @@
 #include "common/EventPump.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <QElapsedTimer>
 #include <QThread>

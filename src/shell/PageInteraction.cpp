@@ -9,7 +9,7 @@
 #include "common/Cp1252.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "view/LinkFollowing.h"
 #include "view/RowLayout.h"
 #include "view/TickBoxes.h"

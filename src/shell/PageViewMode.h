@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "view/TickBoxes.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "GridText.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "common/Cp1252.h"
 
 #include <QFont>

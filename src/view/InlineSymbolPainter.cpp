@@ -1,6 +1,6 @@
 #include "InlineSymbolPainter.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "InlineSymbols.h"
 #include "RowLayout.h"
 #include "document/LineRecord.h"

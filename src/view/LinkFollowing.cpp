@@ -1,6 +1,6 @@
 #include "LinkFollowing.h"
 
-#include "MarkLists.h"
+#include "marks/MarkLists.h"
 #include "document/Document.h"
 
 namespace folia {

@@ -1,11 +1,11 @@
 #include "MarkCatalogue.h"
 
-#include "CharacterGrid.h"
-#include "MarkEntryBuilders.h"
-#include "MarkLists.h"
 #include "RowLayout.h"
 #include "common/Cp1252.h"
 #include "document/Document.h"
+#include "marks/CharacterGrid.h"
+#include "marks/MarkEntryBuilders.h"
+#include "marks/MarkLists.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 #include "MarkPainter.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "GridText.h"
 #include "InlineSymbolPainter.h"
-#include "MarkLists.h"
+#include "marks/MarkLists.h"
 #include "PageContext.h"
 #include "RowLayout.h"
 #include "document/Document.h"

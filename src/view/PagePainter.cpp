@@ -1,6 +1,6 @@
 #include "PagePainter.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "GuideBar.h"
 #include "InlineSymbolPainter.h"
 #include "LineText.h"

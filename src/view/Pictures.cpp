@@ -1,6 +1,6 @@
 #include "Pictures.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 #include "document/Document.h"
 #include "output/PictureLoader.h"
 

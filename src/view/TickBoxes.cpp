@@ -1,6 +1,6 @@
 #include "TickBoxes.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "ShellFixture.h"
 #include "shell/CommandIds.h"
 #include "shell/MarkFiles.h"
+#include "marks/MarkEntryBuilders.h"
 #include "support/DocumentRows.h"
 #include "view/MarkCatalogue.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "shell/PageInteraction.h"
 #include "InteractionFakes.h"
 #include "shell/CommandIds.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <QColor>
 #include <Qt>

@@ -2,7 +2,7 @@
 #include "shell/PageActions.h"
 #include "shell/PageInteraction.h"
 #include "shell/PageRenderer.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

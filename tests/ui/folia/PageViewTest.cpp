@@ -4,7 +4,7 @@
 #include "shell/InteractionFakes.h"
 #include "shell/PageActions.h"
 #include "shell/PageInteraction.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <QApplication>
 #include <QScrollBar>

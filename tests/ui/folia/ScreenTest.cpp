@@ -7,7 +7,7 @@
 #include "shell/SaveImage.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <QFile>
 #include <QMenuBar>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MarkLists.h"
-#include "RowLayout.h"
+#include "RowAlignment.h"
 
 #include <QByteArray>
 #include <array>

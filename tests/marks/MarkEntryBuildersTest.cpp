@@ -1,6 +1,6 @@
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 #include "document/LineRecord.h"
-#include "view/MarkLists.h"
+#include "marks/MarkLists.h"
 
 #include <gtest/gtest.h>
 
