@@ -93,6 +93,10 @@ void CommandDispatcher::run(int commandId) {
     case ExportMarks:
         m_markExport.run();
         break;
+    case MarksList:
+        m_state.marksListShown = !m_state.marksListShown;
+        m_view.showMarksList(m_state.marksListShown);
+        break;
     case SetUp:
         openDialog(&CommandDialogs::setUp);
         break;

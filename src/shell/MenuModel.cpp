@@ -46,7 +46,9 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
         {t.alignment,
          {item(t.left, AlignRowsLeft, 347), separator, item(t.center, AlignRowsCentre, 348),
           separator, item(t.right, AlignRowsRight, 349)}},
-        {t.read, {item(t.guideReader, GuideReader, 0)}},
+        {t.read,
+         {item(t.guideReader, GuideReader, 0),
+          item(t.marksList, MarksList, 0, Qt::CTRL | Qt::Key_L)}},
     };
 }
 

@@ -33,7 +33,8 @@ constexpr std::initializer_list<int> kOtherCommands = {New,
                                                        LinkColour,
                                                        SelectorColour,
                                                        SelectorTextColour,
-                                                       GuideReader};
+                                                       GuideReader,
+                                                       MarksList};
 
 // The groups each state offers.
 struct Offer {
@@ -77,6 +78,9 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
     states[SaveImage].enabled = state.documentPresent;
     states[ExportMarks].enabled = state.documentPresent;
+    CommandState& marksList = states[MarksList];
+    marksList.checkable = true;
+    marksList.checked = state.marksListShown;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
     guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;

@@ -88,6 +88,13 @@ const TextSet& englishTexts() {
         .csvFiles = "CSV",
         .jsonFiles = "JSON",
         .marksExported = "The marks were written to ",
+        .kindColumn = "Kind",
+        .rowColumn = "Row",
+        .markedColumn = "Marked",
+        .coloursColumn = "Colours",
+        .targetColumn = "To page",
+        .definitionColumn = "Definition",
+        .kindsShown = "Kinds shown",
 
         .pageLabel = "Page ",
 

@@ -88,6 +88,13 @@ const TextSet& spanishTexts() {
         .csvFiles = "CSV",
         .jsonFiles = "JSON",
         .marksExported = "Las marcas se grabaron en ",
+        .kindColumn = "Tipo",
+        .rowColumn = "Fila",
+        .markedColumn = "Marcado",
+        .coloursColumn = "Colores",
+        .targetColumn = "A página",
+        .definitionColumn = "Definición",
+        .kindsShown = "Tipos mostrados",
 
         .pageLabel = "Página ",
 

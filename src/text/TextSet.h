@@ -51,6 +51,9 @@ struct TextSet {
     QString openQuote, closeQuote;              // around marked characters
     QString markdownFiles, csvFiles, jsonFiles; // the save dialog's filters
     QString marksExported;                      // the marks were written; the path follows
+    // The marks list: its columns and its filter of kinds
+    QString kindColumn, rowColumn, markedColumn, coloursColumn, targetColumn, definitionColumn;
+    QString kindsShown;
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number

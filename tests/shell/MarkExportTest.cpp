@@ -1,10 +1,12 @@
 #include "ShellFixture.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/CommandIds.h"
 #include "shell/MarkFiles.h"
-#include "marks/MarkEntryBuilders.h"
+#include "shell/MarksListModel.h"
 #include "support/DocumentRows.h"
 #include "view/MarkCatalogue.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -180,3 +182,51 @@ TEST_F(MarkExportTest, AFailedWriteIsToldAndACancelledDialogWritesNothing) {
 }
 
 } // namespace
+
+TEST_F(MarkExportTest, TheListGroupsByPageKeepsItsPlaceFiltersKindsAndJumpsToAMark) {
+    MarksListModel list(state.texts);
+    list.refresh(state.document);
+    ASSERT_EQ(list.rowCount(), 2);
+    const QModelIndex page2 = list.index(1, 0);
+    EXPECT_EQ(page2.data().toString(), "Page 2 (10)");
+    ASSERT_EQ(list.rowCount(page2), 10);
+    auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+        return list.index(row, column, list.index(1, 0)).data(role);
+    };
+    EXPECT_EQ(cell(1, MarksListModel::Kind).toString(), "two colours");
+    EXPECT_EQ(cell(1, MarksListModel::Colours, Qt::AccessibleTextRole).toString(),
+              "#000000 on #ffff00");
+    EXPECT_EQ(cell(1, MarksListModel::Colours, Qt::DecorationRole).value<QImage>().pixelColor(1, 1),
+              QColor("#ffff00"));
+    EXPECT_EQ(cell(3, MarksListModel::Target).toString(), "3");
+    EXPECT_EQ(cell(4, MarksListModel::Definition).toString(), "one | two ~ three");
+    EXPECT_EQ(cell(7, MarksListModel::Row).toString(), "9–11");
+    EXPECT_EQ(cell(8, MarksListModel::Marked).toString(), "right");
+
+    // A change on another page leaves this page's entries where they were.
+    const QPersistentModelIndex link = list.index(3, 0, page2);
+    addBoldPiece(state.document.editRow(3, 1), 1, 4, 6);
+    list.refresh(state.document);
+    EXPECT_EQ(list.rowCount(), 3);
+    ASSERT_TRUE(link.isValid());
+    EXPECT_EQ(list.markAt(link)->kind, MarkKind::Link);
+
+    list.setKindShown(MarkKind::Underline, false);
+    EXPECT_EQ(list.index(0, 0).data().toString(), "Page 2 (8)"); // page 1 had an underline only
+
+    // The link's page with its characters selected; an aligned row's mark selects nothing.
+    ASSERT_NE(list.markAt(link), nullptr) << "the entries around the hidden ones stay";
+    interaction.showMark(*list.markAt(link));
+    EXPECT_EQ(state.currentPage, 2);
+    EXPECT_TRUE(interaction.mode().is(InteractionState::RangeSelected));
+    EXPECT_EQ(interaction.mode().selection().start, 26);
+    EXPECT_EQ(interaction.mode().selection().end, 28);
+    EXPECT_TRUE(view.isEnabled(command::UnderlineLink));
+    interaction.showMark(
+        listMarksOfPage(state.document, 2).back()); // bold on the right-aligned row
+    EXPECT_TRUE(interaction.mode().is(InteractionState::Idle));
+
+    commands.dispatch(command::MarksList);
+    EXPECT_TRUE(view.marksListShown);
+    EXPECT_TRUE(view.isChecked(command::MarksList));
+}

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "FoliaDialogs.h"
+#include "MarksPanel.h"
 #include "PageViewArea.h"
 #include "PageViewWidget.h"
 #include "common/MenuBarKey.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -30,6 +32,7 @@ namespace {
 
 constexpr int kFirstBusyFrame = 801;
 constexpr int kLastBusyFrame = 812;
+constexpr int kMarksListWidth = 560;
 
 QIcon swatchIcon(int colourRef) {
     QPixmap swatch(16, 16);
@@ -57,6 +60,11 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     m_client = new PageViewArea(*m_interaction, this);
     m_pageView = &m_client->pageView();
     setCentralWidget(m_client);
+    m_marksPanel = new MarksPanel(
+        m_state.texts, [this](const ListedMark& mark) { m_interaction->showMark(mark); }, this);
+    m_marksPanel->setMinimumWidth(kMarksListWidth); // what the window grows by
+    addDockWidget(Qt::RightDockWidgetArea, m_marksPanel);
+    m_marksPanel->hide();
 
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
@@ -155,6 +163,8 @@ void MainWindow::runCommand(int commandId) {
     // A checkable item flips itself when triggered; the command decides its real state,
     // which the menu states that follow every command set again.
     m_commands->dispatch(commandId);
+    // Whatever the command changed, undid or brought in is listed at once.
+    if (!m_marksPanel->isHidden()) m_marksPanel->refresh(m_state.document);
     if (m_commands->finished()) {
         m_finished = true;
         close();
@@ -204,6 +214,25 @@ void MainWindow::stopBusyAnimation() {
     else
         focusPage();
     if (m_closeWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+// The page keeps its size: the window grows by the list's width, and gives it back. Where
+// the screen has no room, the list takes its width from the page's side.
+void MainWindow::showMarksList(bool shown) {
+    if (shown == !m_marksPanel->isHidden()) return;
+    const int growth =
+        kMarksListWidth + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    if (!shown) {
+        m_marksPanel->hide();
+        layout()->activate(); // the smallest size without the list, before shrinking to it
+        resize(width() - growth, height());
+        focusPage();
+        return;
+    }
+    resize(width() + growth, height());
+    m_marksPanel->show();
+    m_marksPanel->refresh(m_state.document);
+    m_marksPanel->setFocus();
 }
 
 void MainWindow::focusPage() {

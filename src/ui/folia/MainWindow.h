@@ -17,6 +17,7 @@ namespace folia {
 struct AppState;
 class CommandDispatcher;
 class FoliaDialogs;
+class MarksPanel;
 class PageInteraction;
 class PageViewArea;
 class PageViewWidget;
@@ -48,6 +49,8 @@ public:
     void startBusyAnimation() override;
     void stopBusyAnimation() override;
     void focusPage() override;
+    void showMarksList(bool shown) override;
+    MarksPanel& marksPanel() { return *m_marksPanel; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<FoliaDialogs> m_dialogs;
     PageViewArea* m_client = nullptr;
     PageViewWidget* m_pageView = nullptr;
+    MarksPanel* m_marksPanel = nullptr;
     std::map<int, QAction*> m_actions;
 
     QLabel* m_busyPicture = nullptr;
