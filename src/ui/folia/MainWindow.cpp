@@ -230,6 +230,11 @@ void MainWindow::showMarksList(bool shown) {
         return;
     }
     resize(width() + growth, height());
+    // The grown window moves left as far as it must to stay on its screen.
+    const QRect room =
+        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int overflow = frameGeometry().right() - room.right();
+    if (overflow > 0) move(std::max(room.left(), x() - overflow), y());
     m_marksPanel->show();
     m_marksPanel->refresh(m_state.document);
     m_marksPanel->setFocus();

@@ -23,15 +23,15 @@ MarksPanel::MarksPanel(const TextSet& texts, std::function<void(const ListedMark
     m_list->setAlternatingRowColors(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setStretchLastSection(true);
-    m_list->setColumnWidth(MarksListModel::Kind, 150);
-    m_list->setColumnWidth(MarksListModel::Row, 50);
-    m_list->setColumnWidth(MarksListModel::Marked, 170);
-    m_list->setColumnWidth(MarksListModel::Colours, 60);
-    m_list->setColumnWidth(MarksListModel::Target, 60);
+    m_list->setColumnWidth(MarksListModel::Kind, 120);
+    m_list->setColumnWidth(MarksListModel::Row, 45);
+    m_list->setColumnWidth(MarksListModel::Marked, 190);
+    m_list->setColumnWidth(MarksListModel::Colours, 55);
+    m_list->setColumnWidth(MarksListModel::Target, 55);
     // Pages come open: the marks are what the list is for.
     connect(&m_model, &QAbstractItemModel::rowsInserted, m_list,
-            [this](const QModelIndex& parent, int first, int last) {
-                if (parent.isValid()) return;
+            [this](const QModelIndex& under, int first, int last) {
+                if (under.isValid()) return;
                 for (int row = first; row <= last; ++row)
                     m_list->expand(m_model.index(row, 0));
             });
