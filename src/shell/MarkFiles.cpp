@@ -90,11 +90,12 @@ QString csvField(const Value& value) {
            QLatin1Char('"');
 }
 
-// Characters a Markdown reader would take for markup stand for themselves.
+// Characters a Markdown reader would take for markup, or turn into curly quotes, stand
+// for themselves.
 QString markdownText(const QString& text) {
     QString escaped;
     for (const QChar c : text) {
-        if (QStringLiteral("\\`*_[]<>~&|").contains(c)) escaped += QLatin1Char('\\');
+        if (QStringLiteral("\\`*_[]<>~&|\"").contains(c)) escaped += QLatin1Char('\\');
         escaped += c;
     }
     return escaped;
