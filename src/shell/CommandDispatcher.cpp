@@ -4,6 +4,7 @@
 #include "ColourCommands.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "ExportPdf.h"
 #include "MainView.h"
 #include "MenuStates.h"
 #include "PageActions.h"
@@ -96,6 +97,9 @@ void CommandDispatcher::run(int commandId) {
     case MarksList:
         m_state.marksListShown = !m_state.marksListShown;
         m_view.showMarksList(m_state.marksListShown);
+        break;
+    case ExportPdf:
+        exportDocumentAsPdf();
         break;
     case SetUp:
         openDialog(&CommandDialogs::setUp);
@@ -191,6 +195,13 @@ std::optional<QString> CommandDispatcher::chooseTextFile() {
     std::optional<QString> path = m_prompts.openFile(request);
     if (path) m_lastImportPath = path->left(kLongestPath);
     return path;
+}
+
+void CommandDispatcher::exportDocumentAsPdf() {
+    if (m_state.dialogBusy || !m_state.documentPresent) return;
+    m_state.dialogBusy = true;
+    exportPdf(m_state, m_view, m_prompts);
+    m_state.dialogBusy = false;
 }
 
 void CommandDispatcher::author() {

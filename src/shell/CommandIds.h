@@ -32,6 +32,7 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
+    ExportPdf = 1097,
     ExportMarks = 1120,
     MarksList = 1121,
 };

@@ -77,6 +77,7 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     enable(states, kNavigationCommands, offer.navigation);
     states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
     states[SaveImage].enabled = state.documentPresent;
+    states[ExportPdf].enabled = state.documentPresent;
     states[ExportMarks].enabled = state.documentPresent;
     CommandState& marksList = states[MarksList];
     marksList.checkable = true;

@@ -16,7 +16,7 @@ struct TextSet {
     // FOLIA: main window and menus
     QString gdiFailure;
     QString gdiFailureTitle; // empty: the platform's own title
-    QString saveImage, update, undo, goTo, personalize, setUp;
+    QString saveImage, exportPdf, update, undo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
         underlineDefinition;
@@ -40,6 +40,8 @@ struct TextSet {
     // A text given at start while a document is there: replaceDocumenta, the path, replaceDocumentb
     QString replaceDocumenta, replaceDocumentb;
     QString exportedImage, exportedImages, exportedDocument;
+    QString pdfFilter;   // the save dialog of "Export as PDF…"
+    QString exportedPdf; // the PDF file was written; its path follows
 
     // FOLIA: the marks list and the Markdown file of the marks
     QString markUnderline, markFullUnderline, markBracket, markTwoColours, markBold, markLink,
