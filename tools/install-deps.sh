@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     libcups2-dev cups cups-client cups-bsd cups-filters
     desktop-file-utils appstream
+    python3
     clang libclang-rt-14-dev llvm-14
 )
 

@@ -14,6 +14,7 @@ public:
     void startBusyAnimation() override {}
     void stopBusyAnimation() override {}
     void focusPage() override {}
+    void showMarksList(bool) override {}
 };
 
 } // namespace folia::bench

@@ -55,13 +55,17 @@ void addHorizontalPiece(LineRecord& record, int row, int startColumn, int endCol
     record.hasMarks = 1;
 }
 
+HorizontalPiece fullLinePiece(int row, const QByteArray& text) {
+    // From the column before the first non-blank character to the last character.
+    return {row, int(firstNonBlank(text)) + grid::kColumnOffset,
+            int(text.size()) + grid::kColumnOffset};
+}
+
 bool addFullHorizontalLine(LineRecord& record, int row) {
     if (!isUsableRow(record)) return false;
-    const QByteArray text = record.text(TextField::Text);
-    // From the column before the first non-blank character to the last character.
-    const int64_t before = firstNonBlank(text) + grid::kColumnOffset;
+    const HorizontalPiece piece = fullLinePiece(row, record.text(TextField::Text));
     record.appendText(TextField::HorizontalMarks,
-                      entry({num(row), num(before), num(text.size() + grid::kColumnOffset)}));
+                      entry({num(row), num(piece.before), num(piece.last)}));
     record.hasMarks = 1;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CharacterGrid.h"
+#include "MarkLists.h"
 #include "RowAlignment.h"
 
 #include <QByteArray>
@@ -24,6 +25,9 @@ bool isUsableRow(const LineRecord& record);
 void addHorizontalPiece(LineRecord& record, int row, int startColumn, int endColumn);
 // A line under the whole text of a usable row; false (nothing added) otherwise.
 bool addFullHorizontalLine(LineRecord& record, int row);
+// The piece such a line stores under a text that is not blank: from the column before
+// its first non-blank character to its last character.
+HorizontalPiece fullLinePiece(int row, const QByteArray& text);
 void addTwoColourPiece(LineRecord& record, int row, int startColumn, int endColumn,
                        uint32_t background, uint32_t foreground);
 // The bracket belongs to the record of its first row.

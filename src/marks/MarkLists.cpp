@@ -6,6 +6,7 @@
 
 #include <QByteArrayList>
 #include <algorithm>
+#include <cctype>
 
 namespace folia {
 namespace {
@@ -49,6 +50,14 @@ std::optional<PieceRange> rangeAt(const Fields& fields) {
 
 uint32_t colourAt(const Fields& fields, int i) {
     return static_cast<uint32_t>(fields.number(i)) & 0xFFFFFFu;
+}
+
+// Whether the "~" at `tilde` ends a definition entry: it closes a "|2E" + serial code.
+bool endsDefinitionEntry(const QByteArray& list, qsizetype tilde) {
+    qsizetype i = tilde;
+    while (i > 0 && (std::isdigit(static_cast<unsigned char>(list[i - 1])) || list[i - 1] == '-'))
+        --i;
+    return i < tilde && i >= 3 && list.sliced(i - 3, 3) == "|2E";
 }
 
 } // namespace
@@ -132,6 +141,16 @@ std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteAr
     for (const Fields& fields : entriesOf(record, TextField::DefinitionTexts, '~', '|'))
         if (fields.text(1) == code) return fields.text(0);
     return std::nullopt;
+}
+
+std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code) {
+    const QByteArray list = record.text(TextField::DefinitionTexts);
+    const qsizetype end = list.indexOf('|' + code + '~');
+    if (code.isEmpty() || end < 0) return std::nullopt;
+    qsizetype start = list.lastIndexOf('~', end);
+    while (start >= 0 && !endsDefinitionEntry(list, start))
+        start = start == 0 ? -1 : list.lastIndexOf('~', start - 1);
+    return list.sliced(start + 1, end - start - 1);
 }
 
 } // namespace folia

@@ -74,5 +74,9 @@ LinkKind codeKind(const QByteArray& code);
 std::optional<int> findLinkTarget(const LineRecord& record, const QByteArray& code, int pageCount);
 // The text of the first definition of the row with exactly that code.
 std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteArray& code);
+// The same definition whole, as it was typed: a definition that holds "|" or "~" is split
+// by findDefinition, as a click shows it, but here it runs from the end of the entry
+// before it up to its "|" + code + "~".
+std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code);
 
 } // namespace folia

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace folia {
 
@@ -30,6 +31,24 @@ struct FileDialogRequest {
     QString initialName;
 };
 
+// A save dialog that offers several types of file, one filter each.
+struct FileType {
+    QString description; // "CSV"
+    QString extension;   // "csv": what the filter shows and a name typed without one gets
+};
+
+struct TypedSaveRequest {
+    QString title;
+    std::vector<FileType> types; // the first is chosen at the start
+    QString initialFolder;
+    QString initialName;
+};
+
+struct ChosenFile {
+    QString path;
+    int type = 0; // index of the type whose filter was chosen
+};
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -40,6 +59,7 @@ public:
     // The chosen path, or nothing when cancelled.
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<ChosenFile> saveFileOfType(const TypedSaveRequest& request) = 0;
     // Colour as 0x00BBGGRR, or nothing when cancelled.
     virtual std::optional<uint32_t> pickColour(uint32_t initial) = 0;
 

@@ -14,6 +14,7 @@ public:
     }
     std::optional<QString> openFile(const FileDialogRequest&) override { return {}; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return {}; }
+    std::optional<ChosenFile> saveFileOfType(const TypedSaveRequest&) override { return {}; }
     std::optional<uint32_t> pickColour(uint32_t) override { return {}; }
 };
 

@@ -36,6 +36,7 @@ struct AppState {
     int viewOffset = 0; // vertical offset of the view onto the current page
 
     bool dialogBusy = false;
+    bool marksListShown = false; // the marks list beside the page
     // The start-up sequence is still bringing back the last run's document.
     bool startingUp = false;
     // "Exit" has run: whatever is still under way stops without changing anything.

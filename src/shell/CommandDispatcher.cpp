@@ -34,7 +34,7 @@ constexpr int kLongestPath = 273;
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
-      m_marks(state, view, prompts, interaction) {
+      m_marks(state, view, prompts, interaction), m_markExport(state, prompts) {
     m_state.snapshots.setFinishedHandler([this] {
         finishEndedSnapshot(m_state, m_view, m_prompts);
         showMenus();
@@ -90,6 +90,13 @@ void CommandDispatcher::run(int commandId) {
     case SaveImage:
         if (m_state.settings.position.guideOn == 0 && m_state.documentPresent)
             openDialog(&CommandDialogs::saveImage);
+        break;
+    case ExportMarks:
+        m_markExport.run();
+        break;
+    case MarksList:
+        m_state.marksListShown = !m_state.marksListShown;
+        m_view.showMarksList(m_state.marksListShown);
         break;
     case ExportPdf:
         exportDocumentAsPdf();

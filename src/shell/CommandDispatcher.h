@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MarkCommands.h"
+#include "MarkExport.h"
 
 #include <QString>
 #include <functional>
@@ -75,6 +76,7 @@ private:
     PageInteraction& m_interaction;
     CommandDialogs* m_dialogs = nullptr;
     MarkCommands m_marks;
+    MarkExport m_markExport;
     QString m_lastImportPath;
 };
 

@@ -34,6 +34,8 @@ enum : int {
     SelectorTextColour = 1096,
     ExportPdf = 1097,
     Find = 1098, // opens and closes the find bar
+    ExportMarks = 1120,
+    MarksList = 1121,
 };
 
 } // namespace folia::command

@@ -21,6 +21,8 @@ public:
     virtual void startBusyAnimation() = 0;
     virtual void stopBusyAnimation() = 0;
     virtual void focusPage() = 0;
+    // Shows or hides the marks list beside the page.
+    virtual void showMarksList(bool shown) = 0;
 };
 
 } // namespace folia

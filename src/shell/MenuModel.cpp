@@ -19,8 +19,9 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     return {
         {t.files,
          {item(t.newItem, New, 337, Qt::CTRL | Qt::Key_N), separator,
-          item(t.saveImage, SaveImage, 338), item(t.exportPdf, ExportPdf, 338), separator,
-          item(t.author, Author, 339), separator, item(t.exit, Exit, 340, Qt::CTRL | Qt::Key_Q)}},
+          item(t.saveImage, SaveImage, 338), item(t.exportPdf, ExportPdf, 338),
+          item(t.exportMarks, ExportMarks, 0), separator, item(t.author, Author, 339), separator,
+          item(t.exit, Exit, 340, Qt::CTRL | Qt::Key_Q)}},
         {t.edit,
          {item(t.update, Update, 335), separator, item(t.undo, Undo, 336, Qt::CTRL | Qt::Key_Z),
           separator, item(t.goTo, GoTo, 344, Qt::CTRL | Qt::Key_G), separator,
@@ -47,7 +48,9 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
         {t.alignment,
          {item(t.left, AlignRowsLeft, 347), separator, item(t.center, AlignRowsCentre, 348),
           separator, item(t.right, AlignRowsRight, 349)}},
-        {t.read, {item(t.guideReader, GuideReader, 0)}},
+        {t.read,
+         {item(t.guideReader, GuideReader, 0),
+          item(t.marksList, MarksList, 0, Qt::CTRL | Qt::Key_L)}},
     };
 }
 

@@ -33,7 +33,8 @@ constexpr std::initializer_list<int> kOtherCommands = {New,
                                                        LinkColour,
                                                        SelectorColour,
                                                        SelectorTextColour,
-                                                       GuideReader};
+                                                       GuideReader,
+                                                       MarksList};
 
 // The groups each state offers.
 struct Offer {
@@ -78,6 +79,10 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     states[SaveImage].enabled = state.documentPresent;
     states[ExportPdf].enabled = state.documentPresent;
     states[Find].enabled = state.documentPresent;
+    states[ExportMarks].enabled = state.documentPresent;
+    CommandState& marksList = states[MarksList];
+    marksList.checkable = true;
+    marksList.checked = state.marksListShown;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
     guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;

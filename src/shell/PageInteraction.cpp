@@ -243,6 +243,24 @@ void PageInteraction::resetState() {
     m_wheel.reset();
 }
 
+void PageInteraction::showMark(const ListedMark& mark) {
+    if (!m_state.documentPresent || mark.page < 1 || mark.page > m_state.document.pageCount) return;
+    if (m_mode.is(InteractionState::Ticking)) m_mode.tickModeOff();
+    if (m_mode.hasSelection()) m_mode.endSelection();
+    m_state.currentPage = mark.page;
+    const LineRecord& record = m_state.document.row(mark.page, mark.row);
+    const int first = columnOfCharacter(record, mark.first.value_or(1));
+    const int last = columnOfCharacter(record, mark.last.value_or(1));
+    if (m_caret.moveTo({mark.row, last}))
+        m_state.viewOffset = m_caret.offsetShowingCaret(m_state.viewOffset);
+    if (mark.first && mark.last && !isCentredOrRight(alignmentOf(record))) {
+        m_mode.selectByKeys(mark.row, first);
+        m_mode.moveRangeEnd(last);
+    }
+    showCurrentPage(false);
+    showMenus();
+}
+
 void PageInteraction::turnPage(int step) {
     const int page = m_state.currentPage + step;
     if (page >= 1 && page <= m_state.document.pageCount) m_state.currentPage = page;

@@ -4,6 +4,7 @@
 #include "PageViewMode.h"
 #include "ReadingGuide.h"
 #include "WorkOverlays.h"
+#include "view/MarkCatalogue.h"
 #include "view/PageOverlay.h"
 #include "view/WheelNotches.h"
 
@@ -67,6 +68,10 @@ public:
     bool switchGuideOn();
     // At rest, nothing ticked, the wheel's part notch forgotten (a new document).
     void resetState();
+    // The marks list's jump: the mark's page with its row in view and its characters
+    // selected as keys would select them (whole-row marks and rows that take no marks
+    // select nothing).
+    void showMark(const ListedMark& mark);
 
     const TextSet& texts() const;
     int viewOffset() const; // where the page lies in the view

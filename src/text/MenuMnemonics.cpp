@@ -41,6 +41,8 @@ const QHash<QString, QChar>& mnemonics() {
         {"Leer texto plano", u'L'},
         {"Grabar texto plano con formato", u'G'},
         {"Grabar texto plano sin formato", u'i'},
+        {"Export marks…", u'E'},
+        {"Exportar marcas…", u'E'},
         // Edit
         {"Update", u'p'},
         {"Undo", u'U'},
@@ -98,6 +100,8 @@ const QHash<QString, QChar>& mnemonics() {
         {"Derecha", u'D'},
         {"Guide Reader", u'G'},
         {"Lector Guia", u'L'},
+        {"Marks list", u'M'},
+        {"Lista de marcas", u'M'},
     };
     return letters;
 }

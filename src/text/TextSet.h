@@ -24,6 +24,7 @@ struct TextSet {
         twoColourFont, linkColour, selectorColour, selectorTextColour;
     QString alignment, left, center, right;
     QString read, guideReader;
+    QString exportMarks, marksList;
 
     // FOLIA: captions, prompts and messages of the commands
     QString pageWord;           // "Page " in captions
@@ -41,6 +42,22 @@ struct TextSet {
     QString exportedImage, exportedImages, exportedDocument;
     QString pdfFilter;   // the save dialog of "Export as PDF…"
     QString exportedPdf; // the PDF file was written; its path follows
+
+    // FOLIA: the marks list and the Markdown file of the marks
+    QString markUnderline, markFullUnderline, markBracket, markTwoColours, markBold, markLink,
+        markDefinition, markAlignment; // the kinds of mark
+    QString alignedLeft, alignedCentre, alignedRight;
+    QString marksTitle;                         // heading of the Markdown file
+    QString rowWord, rowsWord;                  // "Row " and "Rows " before row numbers
+    QString rowsTo;                             // between the two rows of a bracket
+    QString colourOn;                           // between the text colour and the background colour
+    QString toPage;                             // "→ page " before the page a link leads to
+    QString openQuote, closeQuote;              // around marked characters
+    QString markdownFiles, csvFiles, jsonFiles; // the save dialog's filters
+    QString marksExported;                      // the marks were written; the path follows
+    // The marks list: its columns and its filter of kinds
+    QString kindColumn, rowColumn, markedColumn, coloursColumn, targetColumn, definitionColumn;
+    QString kindsShown;
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number

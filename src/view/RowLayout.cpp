@@ -33,4 +33,8 @@ int columnOfCharacter(const LineRecord& record, int position) {
     return firstTextColumn(alignmentOf(record), length) + position - 1;
 }
 
+int characterAtColumn(const LineRecord& record, int column) {
+    return column - columnOfCharacter(record, 1) + 1;
+}
+
 } // namespace folia

@@ -15,7 +15,8 @@ QByteArray shownText(const LineRecord& record);
 // 93): column 4 when unaligned or left-aligned, centred on columns 4..96, or ending in 96.
 int firstTextColumn(RowAlignment alignment, int shownLength);
 
-// Grid column of text character `position` (1-based) of the row.
+// Grid column of text character `position` (1-based) of the row, and back.
 int columnOfCharacter(const LineRecord& record, int position);
+int characterAtColumn(const LineRecord& record, int column);
 
 } // namespace folia

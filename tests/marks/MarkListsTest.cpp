@@ -110,4 +110,9 @@ TEST(MarkLists, DefinitionsResolveByExactCodeWithoutEscaping) {
     EXPECT_EQ(findDefinition(record, "2E3"), QByteArray("a word"));
     EXPECT_EQ(findDefinition(record, "2E5"), std::nullopt); // the "|" in it shifts the code
     EXPECT_EQ(findDefinition(record, "2E6"), QByteArray("second"));
+    // Read whole, as typed.
+    EXPECT_EQ(typedDefinition(record, "2E3"), QByteArray("a word"));
+    EXPECT_EQ(typedDefinition(record, "2E5"), QByteArray("two|parts"));
+    EXPECT_EQ(typedDefinition(record, "2E6"), QByteArray("first~second"));
+    EXPECT_EQ(typedDefinition(record, "2E"), std::nullopt);
 }

@@ -31,6 +31,7 @@ public:
     }
     void stopBusyAnimation() override { ++busyStops; }
     void focusPage() override { ++pageFocused; }
+    void showMarksList(bool shown) override { marksListShown = shown; }
 
     bool isEnabled(int id) const {
         const auto found = menu.find(id);
@@ -53,6 +54,7 @@ public:
     int busyStarts = 0;
     int busyStops = 0;
     int pageFocused = 0;
+    bool marksListShown = false;
     std::function<void()> onBusyStart; // runs as the busy animation starts
     MenuStates menu;                   // as last shown
 };

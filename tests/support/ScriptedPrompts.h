@@ -41,6 +41,13 @@ public:
         dialogs.append(request);
         return next(fileAnswers);
     }
+    std::optional<ChosenFile> saveFileOfType(const TypedSaveRequest& request) override {
+        typedSaves.append(request);
+        if (typedFileAnswers.empty()) return std::nullopt;
+        const std::optional<ChosenFile> answer = typedFileAnswers.front();
+        typedFileAnswers.pop_front();
+        return answer;
+    }
     std::optional<uint32_t> pickColour(uint32_t initial) override {
         pickerStarts.append(initial);
         if (colourAnswers.empty()) return std::nullopt;
@@ -49,16 +56,18 @@ public:
         return answer;
     }
 
-    std::deque<std::optional<QString>> answers;        // for input boxes
-    std::deque<std::optional<QString>> fileAnswers;    // for file dialogs
-    std::deque<MessageAnswer> questionAnswers;         // for Yes/No boxes; No when unscripted
-    std::deque<std::optional<uint32_t>> colourAnswers; // for the colour picker
+    std::deque<std::optional<QString>> answers;             // for input boxes
+    std::deque<std::optional<QString>> fileAnswers;         // for file dialogs
+    std::deque<std::optional<ChosenFile>> typedFileAnswers; // for save dialogs with types
+    std::deque<MessageAnswer> questionAnswers;              // for Yes/No boxes; No when unscripted
+    std::deque<std::optional<uint32_t>> colourAnswers;      // for the colour picker
     QList<uint32_t> pickerStarts;
     // Runs while a message is on screen, as a user acting meanwhile would.
     std::function<void(const MessageRequest&)> onMessage;
     QList<MessageRequest> messages;
     QList<InputRequest> inputs;
     QList<FileDialogRequest> dialogs;
+    QList<TypedSaveRequest> typedSaves;
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& script) {

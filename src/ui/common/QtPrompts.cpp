@@ -86,6 +86,31 @@ std::optional<QString> QtPrompts::saveFile(const FileDialogRequest& request) {
     return runFileDialog(dialog);
 }
 
+std::optional<ChosenFile> QtPrompts::saveFileOfType(const TypedSaveRequest& request) {
+    QFileDialog dialog(m_parent);
+    if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
+    QStringList filters;
+    for (const FileType& type : request.types)
+        filters << type.description + QStringLiteral(" (*.") + type.extension + QLatin1Char(')');
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(request.initialFolder);
+    dialog.selectFile(request.initialName);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the chosen type's extension before it asks about replacing a file.
+    const auto followFilter = [&](const QString& filter) {
+        const qsizetype type = filters.indexOf(filter);
+        if (type >= 0) dialog.setDefaultSuffix(request.types[size_t(type)].extension);
+    };
+    if (!filters.isEmpty()) followFilter(filters.constFirst());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    const std::optional<QString> path = runFileDialog(dialog);
+    if (!path) return {};
+    return ChosenFile{*path,
+                      int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
 std::optional<uint32_t> QtPrompts::pickColour(uint32_t initial) {
     // The picker belongs to the window it was asked from, which need not be the parent.
     QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : m_parent;

@@ -15,6 +15,7 @@ public:
                                  const QString& defaultText) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> saveFileOfType(const TypedSaveRequest& request) override;
     std::optional<uint32_t> pickColour(uint32_t initial) override;
 
 private:

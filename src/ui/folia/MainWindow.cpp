@@ -2,6 +2,7 @@
 
 #include "FindBar.h"
 #include "FoliaDialogs.h"
+#include "MarksPanel.h"
 #include "PageViewArea.h"
 #include "PageViewWidget.h"
 #include "common/MenuBarKey.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -33,6 +35,7 @@ namespace {
 
 constexpr int kFirstBusyFrame = 801;
 constexpr int kLastBusyFrame = 812;
+constexpr int kMarksListWidth = 560;
 
 QIcon swatchIcon(int colourRef) {
     QPixmap swatch(16, 16);
@@ -68,6 +71,11 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     column->addWidget(m_client, 1);
     column->addWidget(m_findBar);
     setCentralWidget(client);
+    m_marksPanel = new MarksPanel(
+        m_state.texts, [this](const ListedMark& mark) { m_interaction->showMark(mark); }, this);
+    m_marksPanel->setMinimumWidth(kMarksListWidth); // what the window grows by
+    addDockWidget(Qt::RightDockWidgetArea, m_marksPanel);
+    m_marksPanel->hide();
 
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
@@ -175,6 +183,8 @@ void MainWindow::runCommand(int commandId) {
         m_find->refresh();
         showFindResult();
     }
+    // Whatever the command changed, undid or brought in is listed at once.
+    if (!m_marksPanel->isHidden()) m_marksPanel->refresh(m_state.document);
     if (m_commands->finished()) {
         m_finished = true;
         close();
@@ -262,6 +272,30 @@ void MainWindow::stopBusyAnimation() {
     else
         focusPage();
     if (m_closeWhenIdle) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+// The page keeps its size: the window grows by the list's width, and gives it back. Where
+// the screen has no room, the list takes its width from the page's side.
+void MainWindow::showMarksList(bool shown) {
+    if (shown == !m_marksPanel->isHidden()) return;
+    const int growth =
+        kMarksListWidth + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    if (!shown) {
+        m_marksPanel->hide();
+        layout()->activate(); // the smallest size without the list, before shrinking to it
+        resize(width() - growth, height());
+        focusPage();
+        return;
+    }
+    resize(width() + growth, height());
+    // The grown window moves left as far as it must to stay on its screen.
+    const QRect room =
+        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int overflow = frameGeometry().right() - room.right();
+    if (overflow > 0) move(std::max(room.left(), x() - overflow), y());
+    m_marksPanel->show();
+    m_marksPanel->refresh(m_state.document);
+    m_marksPanel->setFocus();
 }
 
 void MainWindow::focusPage() {

@@ -19,6 +19,7 @@ class CommandDispatcher;
 class FindBar;
 class FindSession;
 class FoliaDialogs;
+class MarksPanel;
 class PageInteraction;
 class PageViewArea;
 class PageViewWidget;
@@ -50,6 +51,8 @@ public:
     void startBusyAnimation() override;
     void stopBusyAnimation() override;
     void focusPage() override;
+    void showMarksList(bool shown) override;
+    MarksPanel& marksPanel() { return *m_marksPanel; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,6 +79,7 @@ private:
     FindBar* m_findBar = nullptr;
     PageViewArea* m_client = nullptr;
     PageViewWidget* m_pageView = nullptr;
+    MarksPanel* m_marksPanel = nullptr;
     std::map<int, QAction*> m_actions;
 
     QLabel* m_busyPicture = nullptr;

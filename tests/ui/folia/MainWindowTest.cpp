@@ -2,6 +2,7 @@
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
 #include "folia/FoliaApp.h"
+#include "folia/MarksPanel.h"
 #include "folia/PageViewWidget.h"
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 using namespace folia;
@@ -243,4 +245,42 @@ TEST_F(MainWindowTest, ExitWhileTheStartUpMessageIsShownEndsTheProgram) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(state.documentPresent) << "the start-up stopped at the Exit";
     EXPECT_FALSE(QFile::exists(folder.filePath("Configuracion.ini")));
+}
+
+TEST_F(MarkingByHand, TheMarksListBesideThePageFollowsChangesAndJumpsToAMark) {
+    const QSize pageSize = window.pageView().size();
+    const int width = window.width();
+    choose(command::MarksList);
+    MarksPanel& panel = window.marksPanel();
+    EXPECT_FALSE(panel.isHidden());
+    EXPECT_TRUE(window.action(command::MarksList)->isChecked());
+    EXPECT_GT(window.width(), width);
+    EXPECT_EQ(window.pageView().size(), pageSize) << "the page keeps its size";
+    EXPECT_EQ(panel.list().accessibleName(), "Marks list");
+    EXPECT_EQ(panel.model().rowCount(), 0);
+
+    QTest::mousePress(page(), Qt::LeftButton, Qt::NoModifier, cell(30, 12));
+    QTest::mouseRelease(page(), Qt::LeftButton, Qt::NoModifier, cell(42, 12));
+    choose(command::UnderlinePieceBold);
+    ASSERT_EQ(panel.model().rowCount(), 1);
+    const QModelIndex bold = panel.model().index(0, 0, panel.model().index(0, 0));
+    EXPECT_EQ(bold.data().toString(), "bold");
+    EXPECT_FALSE(window.action(command::UnderlinePieceBold)->isEnabled());
+
+    // Enter on the entry selects its characters again.
+    panel.list().setCurrentIndex(bold);
+    panel.list().setFocus();
+    QTest::keyClick(&panel.list(), Qt::Key_Return);
+    EXPECT_TRUE(window.action(command::UnderlinePieceBold)->isEnabled());
+    QTest::keyClick(page(), Qt::Key_Escape);
+
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.action(command::Undo)->isEnabled() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    choose(command::Undo);
+    EXPECT_EQ(panel.model().rowCount(), 0) << "undo takes the entry away";
+    choose(command::MarksList);
+    EXPECT_TRUE(panel.isHidden());
+    EXPECT_EQ(window.width(), width);
 }
