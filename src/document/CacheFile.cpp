@@ -104,11 +104,30 @@ FileStamp fileStamp(const QString& path) {
             qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
 }
 
-bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSnapshot* asRead) {
+namespace {
+
+// Read errno right after the call that failed, before anything else can change it.
+CacheReadResult systemError(const QFile& file, int errorNumber) {
+    return {CacheReadFailure::SystemError, errorNumber, file.errorString()};
+}
+
+CacheReadResult whyNotOpened(const QFile& file, int errorNumber) {
+    const QFileInfo info(file.fileName());
+    if (!info.exists()) return {CacheReadFailure::Missing, 0, {}};
+    if (!info.isFile()) return {CacheReadFailure::NotARegularFile, 0, {}};
+    return systemError(file, errorNumber);
+}
+
+} // namespace
+
+CacheReadResult loadCache(Document& document, const QString& path, EventPump* pump,
+                          CacheSnapshot* asRead) {
     QFile file(path);
-    if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return false;
+    errno = 0;
+    if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return whyNotOpened(file, errno);
     const qint64 length = file.size();
-    if (length <= 0 || length % kRecordSize != 0) return false;
+    if (length <= 0) return {CacheReadFailure::Empty, 0, {}};
+    if (length % kRecordSize != 0) return {CacheReadFailure::PartialRecord, 0, {}};
 
     Document loaded;
     CacheSnapshot read;
@@ -119,7 +138,9 @@ bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSn
     const auto batch = newBatch();
     for (qint64 first = 0; first < length / kRecordSize; first += kRecordsPerBatch) {
         const qint64 count = std::min<qint64>(kRecordsPerBatch, length / kRecordSize - first);
-        if (file.read(batch.get(), count * kRecordSize) != count * kRecordSize) return false;
+        errno = 0;
+        if (file.read(batch.get(), count * kRecordSize) != count * kRecordSize)
+            return systemError(file, errno);
         for (qint64 k = 0; k < count; ++k) {
             LineRecord record = LineRecord::fromImage(batch.get() + k * kRecordSize);
             if (asRead) read.records.push_back(record);
@@ -138,10 +159,10 @@ bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSn
         }
         pumpIfAny(pump);
     }
-    if (!anyStored) return false;
+    if (!anyStored) return {CacheReadFailure::NoUsableRecord, 0, {}};
     document = std::move(loaded);
     if (asRead) *asRead = std::move(read);
-    return true;
+    return {};
 }
 
 } // namespace folia

@@ -52,12 +52,31 @@ struct FileStamp {
 };
 FileStamp fileStamp(const QString& path);
 
-// Replaces the document with the file's records. A file that is missing, not a regular file,
-// empty, not a whole number of records long or without a single usable record leaves the
-// document untouched and returns false. Records whose page or row lie outside the table are
-// skipped. `asRead`, when given, receives every record of a loaded file in file order: what
-// the file holds, for the next saveCacheChanges.
-bool loadCache(Document& document, const QString& path, EventPump* pump = nullptr,
-               CacheSnapshot* asRead = nullptr);
+// Why nothing was loaded from a cache file.
+enum class CacheReadFailure {
+    None,
+    Missing,
+    NotARegularFile, // a folder, a device or a pipe stands at the path
+    Empty,
+    PartialRecord,  // the length is not a whole number of records
+    NoUsableRecord, // every record's page or row lies outside the table
+    SystemError,    // opening or reading failed; the system's own text says why
+};
+
+struct CacheReadResult {
+    CacheReadFailure failure = CacheReadFailure::None;
+    int errorNumber = 0; // for a system error: its number, 0 when it gave none
+    QString systemText;  // for a system error: the system's own description
+
+    bool ok() const { return failure == CacheReadFailure::None; }
+    explicit operator bool() const { return ok(); }
+};
+
+// Replaces the document with the file's records. A file that cannot be read or holds no
+// usable record leaves the document untouched; the result says why. Records whose page or
+// row lie outside the table are skipped. `asRead`, when given, receives every record of a
+// loaded file in file order: what the file holds, for the next saveCacheChanges.
+CacheReadResult loadCache(Document& document, const QString& path, EventPump* pump = nullptr,
+                          CacheSnapshot* asRead = nullptr);
 
 } // namespace folia

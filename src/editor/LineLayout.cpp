@@ -161,6 +161,52 @@ ParagraphRows::ParagraphRows(QStringView paragraph)
 
 ParagraphRows::~ParagraphRows() = default;
 
+namespace {
+
+// The columns of a row as it fills up.
+struct RowFill {
+    qsizetype placed = 0;  // columns settled on the row
+    qsizetype pending = 0; // spaces after them, hanging unless a word follows
+    qsizetype wordEnd = 0; // columns up to the end of the last word
+
+    // The columns a word may take after the pending spaces.
+    qsizetype room() const { return std::max<qsizetype>(kRowColumns - placed - pending, 0); }
+
+    // A tab first settles the blanks before it, then must fit itself; either failing
+    // ends the row (true), the tab hanging in the second case, with `p` past it.
+    bool tabEndsRow(qsizetype& p) {
+        if (placed > 0 && placed + pending > kRowColumns) return true;
+        placed += pending + 1;
+        pending = 0;
+        ++p;
+        return placed > kRowColumns && placed > 1;
+    }
+
+    // Places a word of `length` columns after the pending spaces, if it fits.
+    bool placeWord(qsizetype length) {
+        if (placed + pending + length > kRowColumns) return false;
+        placed += pending + length;
+        wordEnd = placed;
+        pending = 0;
+        return true;
+    }
+
+    // For a word that does not fit: the characters of it the row takes. Blanks that fill
+    // the row hang at its end, as a wider run does: the word starts the next row rather
+    // than being cut to one column past the edge. When nothing fits before the word it
+    // is cut where the row is full.
+    qsizetype cutOfUnfittingWord() {
+        if (placed != 0 || pending >= kRowColumns) return 0;
+        const qsizetype cut = kRowColumns - pending;
+        placed = pending + cut;
+        wordEnd = placed;
+        pending = 0;
+        return cut;
+    }
+};
+
+} // namespace
+
 DisplayLine ParagraphRows::rowAt(qsizetype pos, qsizetype& next) {
     const QStringView para = m_text;
     const qsizetype n = para.size();
@@ -168,66 +214,32 @@ DisplayLine ParagraphRows::rowAt(qsizetype pos, qsizetype& next) {
         next = n;
         return {0, n};
     }
-    const qsizetype rowStart = pos;
-    qsizetype placed = 0;  // columns settled on the row
-    qsizetype pending = 0; // spaces after them, hanging unless a word follows
-    qsizetype wordEnd = 0; // columns up to the end of the last word
+    RowFill row;
     qsizetype p = pos;
     bool softWrap = false;
-    while (p < n) {
+    while (p < n && !softWrap) {
         if (para[p] == u'\t') {
-            // A tab first settles the blanks before it, then must fit itself; either
-            // failing ends the row, the tab hanging in the second case.
-            if (placed > 0 && placed + pending > kRowColumns) {
-                softWrap = true;
-                break;
-            }
-            placed += pending + 1;
-            pending = 0;
-            ++p;
-            if (placed > kRowColumns && placed > 1) {
-                softWrap = true;
-                break;
-            }
-            continue;
-        }
-        if (isBreakableSpace(para[p])) {
+            softWrap = row.tabEndsRow(p);
+        } else if (isBreakableSpace(para[p])) {
             const qsizetype runStart = p;
             while (p < n && isBreakableSpace(para[p]))
                 ++p;
-            pending += p - runStart;
-            if (pending > kRowColumns && p < n) {
-                // A run of blanks wider than the row ends the row by itself.
+            row.pending += p - runStart;
+            // A run of blanks wider than the row ends the row by itself.
+            softWrap = row.pending > kRowColumns && p < n;
+        } else {
+            // Whether the word fits needs its end only as far as one column past the row.
+            const qsizetype q = m_breaks->wordEnd(p, p + row.room() + 1);
+            if (row.placeWord(q - p)) {
+                p = q;
+            } else {
                 softWrap = true;
-                break;
+                p += row.cutOfUnfittingWord();
             }
-            continue;
         }
-        // Whether the word fits needs its end only as far as one column past the row.
-        const qsizetype room = std::max<qsizetype>(kRowColumns - placed - pending, 0);
-        const qsizetype q = m_breaks->wordEnd(p, p + room + 1);
-        if (placed + pending + (q - p) <= kRowColumns) {
-            placed += pending + (q - p);
-            wordEnd = placed;
-            pending = 0;
-            p = q;
-            continue;
-        }
-        softWrap = true;
-        // Blanks that fill the row hang at its end, as a wider run does: the word starts
-        // the next row rather than being cut to one column past the edge.
-        if (placed == 0 && pending < kRowColumns) {
-            // Nothing fits before the word: cut it where the row is full.
-            const qsizetype cut = kRowColumns - pending;
-            placed = pending + cut;
-            wordEnd = placed;
-            pending = 0;
-            p += cut;
-        }
-        break;
     }
     next = p;
-    return {rowStart, softWrap ? wordEnd : std::min(placed + pending, kRowColumns)};
+    return {pos, softWrap ? row.wordEnd : std::min(row.placed + row.pending, kRowColumns)};
 }
 
 namespace {

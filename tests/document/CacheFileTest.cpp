@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 using namespace folia;
 
@@ -116,15 +119,28 @@ TEST_F(CacheFileTest, AFileOutOfOrderKeepsAllItsPages) {
     EXPECT_EQ(fileBytes().size(), 2 * kRecord) << "page 3 is written back";
 }
 
-TEST_F(CacheFileTest, FilesOfTheWrongLengthAreRefusedAndChangeNothing) {
+TEST_F(CacheFileTest, FilesThatCannotBeLoadedSayWhyAndChangeNothing) {
     Document d;
     addRow(d, 1, 1, 1, "mine");
-    for (qint64 size : {qint64(0), 3 * kRecord + 1, kRecord - 1}) {
+    const std::pair<qint64, CacheReadFailure> sizes[] = {
+        {0, CacheReadFailure::Empty},
+        {3 * kRecord + 1, CacheReadFailure::PartialRecord},
+        {kRecord - 1, CacheReadFailure::PartialRecord},
+    };
+    for (const auto& [size, failure] : sizes) {
         writeFile(QByteArray(size, 'x'));
-        EXPECT_FALSE(loadCache(d, path)) << size;
+        EXPECT_EQ(loadCache(d, path).failure, failure) << size;
         EXPECT_EQ(d.row(1, 1).text(TextField::Text), QByteArray("mine"));
     }
-    EXPECT_FALSE(loadCache(d, dir.filePath("missing.04")));
+    EXPECT_EQ(loadCache(d, dir.filePath("missing.04")).failure, CacheReadFailure::Missing);
+    // An unreadable file carries the system's reason (the superuser reads it all the same).
+    writeFile(busyImage(1, 1, 1));
+    QFile::setPermissions(path, {});
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0) {
+        const CacheReadResult unreadable = loadCache(d, path);
+        EXPECT_EQ(unreadable.failure, CacheReadFailure::SystemError);
+        EXPECT_EQ(unreadable.errorNumber, EACCES);
+    }
 }
 
 TEST_F(CacheFileTest, APipeOrAFolderIsNotLoadedAndNotWrittenThrough) {
@@ -132,10 +148,10 @@ TEST_F(CacheFileTest, APipeOrAFolderIsNotLoadedAndNotWrittenThrough) {
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     Document d;
     addRow(d, 1, 1, 1, "mine");
-    EXPECT_FALSE(loadCache(d, path));
+    EXPECT_EQ(loadCache(d, path).failure, CacheReadFailure::NotARegularFile);
     EXPECT_EQ(saveCache(d, path).failure, WriteFailure::NotARegularFile);
-    EXPECT_FALSE(loadCache(d, dir.path()));
-    EXPECT_FALSE(loadCache(d, QStringLiteral("/dev/zero")));
+    EXPECT_EQ(loadCache(d, dir.path()).failure, CacheReadFailure::NotARegularFile);
+    EXPECT_EQ(loadCache(d, QStringLiteral("/dev/zero")).failure, CacheReadFailure::NotARegularFile);
     EXPECT_EQ(d.row(1, 1).text(TextField::Text), QByteArray("mine"));
 }
 
@@ -155,7 +171,7 @@ TEST_F(CacheFileTest, RecordsOutsideTheTableAreSkipped) {
     writeFile(busyImage(300, 1, 1) + busyImage(1, 99, 1));
     Document untouched;
     addRow(untouched, 1, 1, 1, "keep");
-    EXPECT_FALSE(loadCache(untouched, path)) << "nothing usable in the file";
+    EXPECT_EQ(loadCache(untouched, path).failure, CacheReadFailure::NoUsableRecord);
     EXPECT_EQ(untouched.row(1, 1).text(TextField::Text), QByteArray("keep"));
 }
 

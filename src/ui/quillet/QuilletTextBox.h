@@ -50,6 +50,8 @@ protected:
 
 private:
     bool moveCaret(QKeyEvent* event);
+    bool moveAlongText(QKeyEvent* event);
+    bool moveByRows(QKeyEvent* event);
     bool edit(QKeyEvent* event);
     void caretMoved();
     void textChanged(qsizetype at, const QString& removed, const QString& inserted);
