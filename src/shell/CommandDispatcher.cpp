@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
+#include "MarkRemovalChange.h"
 #include "MenuStates.h"
 #include "PageActions.h"
 #include "PageInteraction.h"
@@ -47,7 +48,17 @@ CommandDispatcher::~CommandDispatcher() {
 }
 
 void CommandDispatcher::dispatch(int commandId) {
+    m_state.changeNote.clear();
     run(commandId);
+    // A command that began a change has made it: it is one step of the history.
+    endChange(m_state);
+    showMenus();
+}
+
+void CommandDispatcher::removePieceMarks(int page, int row, int firstColumn, int lastColumn) {
+    m_state.changeNote.clear();
+    removePieceMarksAsChange(m_state, m_view, m_prompts, page, row, firstColumn, lastColumn);
+    showChangedPage(page);
     showMenus();
 }
 
@@ -71,7 +82,10 @@ void CommandDispatcher::run(int commandId) {
         update();
         break;
     case Undo:
-        undo();
+        stepThroughHistory(false);
+        break;
+    case Redo:
+        stepThroughHistory(true);
         break;
     case GoTo:
         goTo();
@@ -204,15 +218,22 @@ void CommandDispatcher::update() {
     redrawAllPagesThenCurrent();
 }
 
-void CommandDispatcher::undo() {
+void CommandDispatcher::stepThroughHistory(bool forward) {
     if (!m_interaction.mode().is(InteractionState::Idle)) return;
-    // The file must hold the state before the last change; after a failed snapshot it holds
-    // an older one, and going back to it would lose more than the last change.
-    waitForSnapshot(m_state, m_view, m_prompts);
-    if (m_state.snapshotFailed) return;
-    rememberPage(m_state);
-    loadAndRerender(m_state, m_view);
-    showView(m_state, m_view);
+    DocumentHistory& history = m_state.history;
+    const ChangeStep* step = forward ? history.redo(m_state.document) : history.undo(m_state.document);
+    if (!step) return;
+    const TextSet& t = m_state.texts;
+    m_state.changeNote = (forward ? t.redoneOnPage : t.undoneOnPage) + QString::number(step->page);
+    showChangedPage(step->page);
+    keepFileAsShown(m_state, m_view, m_prompts);
+}
+
+void CommandDispatcher::showChangedPage(int page) {
+    // The offset stays, as when a link or "Go to" changes the page.
+    m_state.currentPage = page;
+    redrawAndShow(m_state, m_view, m_prompts);
+    showPageCaption(m_state, m_view);
 }
 
 void CommandDispatcher::goTo() {

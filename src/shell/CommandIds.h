@@ -32,6 +32,8 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
+    Redo = 1097,
+    RemoveMarks = 1098,
 };
 
 } // namespace folia::command

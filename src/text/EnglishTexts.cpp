@@ -17,6 +17,7 @@ const TextSet& englishTexts() {
         .saveImage = "Save Image",
         .update = "Update",
         .undo = "Undo",
+        .redo = "Redo",
         .goTo = "Go to",
         .personalize = "Personalize",
         .setUp = "Set up",
@@ -29,6 +30,7 @@ const TextSet& englishTexts() {
         .underlineLink = "Underline link to page",
         .underlinePieceBold = "Underline Piece Bold",
         .underlineDefinition = "Underline link Definition",
+        .removeMarks = "Remove marks",
         .colours = "Colors",
         .favouriteColours = "Favorite colors",
         .horizontalColour = "Horizontal underline color",
@@ -235,6 +237,9 @@ const TextSet& englishTexts() {
         .tickModeOn = "Tick mode, ",
         .rowsTicked = " rows ticked",
         .selectedOnRow = "Selected on row ",
+        .undoneOnPage = "Undone on page ",
+        .redoneOnPage = "Redone on page ",
+        .marksRemoved = "Marks removed: ",
         .paletteName = "Favorite colors palette",
     };
     return texts;

@@ -17,6 +17,7 @@ const TextSet& spanishTexts() {
         .saveImage = "Grabar Imagen",
         .update = "Actualizar",
         .undo = "Deshacer",
+        .redo = "Rehacer",
         .goTo = "Ir a",
         .personalize = "Personalizar",
         .setUp = "Configurador",
@@ -29,6 +30,7 @@ const TextSet& spanishTexts() {
         .underlineLink = "Subrayar enlace a página",
         .underlinePieceBold = "Subrayar Trozo Negrita",
         .underlineDefinition = "Subrayar enlace Definicion",
+        .removeMarks = "Quitar marcas",
         .colours = "Colores",
         .favouriteColours = "Colores Favoritos",
         .horizontalColour = "Color Subrayado Horizontal",
@@ -237,6 +239,9 @@ const TextSet& spanishTexts() {
         .tickModeOn = "Modo de marcas, ",
         .rowsTicked = " filas marcadas",
         .selectedOnRow = "Seleccionado en la fila ",
+        .undoneOnPage = "Deshecho en la página ",
+        .redoneOnPage = "Rehecho en la página ",
+        .marksRemoved = "Marcas quitadas: ",
         .paletteName = "Paleta de colores favoritos",
     };
     return texts;

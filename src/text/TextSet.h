@@ -16,10 +16,10 @@ struct TextSet {
     // FOLIA: main window and menus
     QString gdiFailure;
     QString gdiFailureTitle; // empty: the platform's own title
-    QString saveImage, update, undo, goTo, personalize, setUp;
+    QString saveImage, update, undo, redo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
-        underlineDefinition;
+        underlineDefinition, removeMarks;
     QString colours, favouriteColours, horizontalColour, verticalColour, twoColourBackground,
         twoColourFont, linkColour, selectorColour, selectorTextColour;
     QString alignment, left, center, right;
@@ -107,8 +107,10 @@ struct TextSet {
     QString pageViewName;
     QString pageUpDownName, pageLeftRightName; // the page view's scroll bars
     // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
-    // rows ticked", "Selected on row 12: <characters>"
+    // rows ticked", "Selected on row 12: <characters>", and before it what the last command
+    // did: "Undone on page 3. ", "Marks removed: 2. "
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
+    QString undoneOnPage, redoneOnPage, marksRemoved;
     QString paletteName; // the favourite-colours window's palette of swatches
 };
 

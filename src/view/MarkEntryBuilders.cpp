@@ -55,13 +55,18 @@ void addHorizontalPiece(LineRecord& record, int row, int startColumn, int endCol
     record.hasMarks = 1;
 }
 
-bool addFullHorizontalLine(LineRecord& record, int row) {
-    if (!isUsableRow(record)) return false;
+std::optional<std::pair<int, int>> fullLineColumns(const LineRecord& record) {
+    if (!isUsableRow(record)) return std::nullopt;
     const QByteArray text = record.text(TextField::Text);
     // From the column before the first non-blank character to the last character.
-    const int64_t before = firstNonBlank(text) + 1 + 2;
+    return std::make_pair(int(firstNonBlank(text)) + 1 + 2, int(text.size()) + 3);
+}
+
+bool addFullHorizontalLine(LineRecord& record, int row) {
+    const auto columns = fullLineColumns(record);
+    if (!columns) return false;
     record.appendText(TextField::HorizontalMarks,
-                      entry({num(row), num(before), num(text.size() + 3)}));
+                      entry({num(row), num(columns->first), num(columns->second)}));
     record.hasMarks = 1;
     return true;
 }

@@ -69,7 +69,7 @@ TEST_F(Commands, GoToRoundsHalvesToEvenAndCanBeCancelled) {
     EXPECT_TRUE(prompts.inputs.empty()) << "nothing to go to in a one-page document";
 }
 
-TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
+TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkAndRedoMakesItAgain) {
     makeDocument(2);
     commands.dispatch(command::Update); // a first rendering of both pages
     selectRange(12, 30, 42);
@@ -82,7 +82,11 @@ TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
 
     commands.dispatch(command::Undo);
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray()) << "the page before the bold piece";
-    EXPECT_FALSE(view.isEnabled(command::Undo)) << "a single level of undo";
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "nothing more to undo";
+    EXPECT_TRUE(view.isEnabled(command::Redo));
+    commands.dispatch(command::Redo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
+    EXPECT_FALSE(view.isEnabled(command::Redo));
 }
 
 TEST_F(Commands, PieceCommandsOnAnUnusableRowStoreNothingButStillSnapshot) {
@@ -219,7 +223,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_GT(view.pageFocused, 0);
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
     waitForSnapshot(state, view, prompts);
-    EXPECT_TRUE(menuStates(state, mode())[command::Undo].enabled);
+    EXPECT_FALSE(menuStates(state, mode())[command::Undo].enabled) << "a new document's history";
     EXPECT_FALSE(state.dialogBusy);
     EXPECT_EQ(state.document.markSerial, 9);
     EXPECT_EQ(cacheBytes().size(), 70 * LineRecord::kImageSize);
