@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <functional>
 
 using namespace folia;
 using namespace folia::test;
@@ -25,6 +26,13 @@ protected:
         waited.start();
         while (state.snapshots.pending() && waited.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    // The document as the cache file would hold it.
+    QByteArray shownBytes() {
+        const QString path = folder.filePath("shown.04");
+        EXPECT_TRUE(saveCache(state.document, path));
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     Document fileDocument() {
         Document loaded;
@@ -102,6 +110,63 @@ TEST_F(Snapshots, UndoAfterAFailedSnapshotTakesBackOnlyTheLastChange) {
     EXPECT_EQ(list(6, TextField::BoldMarks), "");
     EXPECT_EQ(fileDocument().row(1, 5).text(TextField::BoldMarks), "5,10,20;")
         << "the file holds the document as shown";
+}
+
+// A reader who never undoes twice in a row finds in the file, at every moment, what the
+// single Undo that reloaded the file left: the file unchanged by Undo, and the document
+// shown after it the file's.
+TEST_F(Snapshots, ForAReaderWhoNeverUndoesTwiceTheFileStaysAsItWasThroughEveryCommand) {
+    makeDocument(3, 20);
+    state.document.editRow(1, 20).setText(TextField::Alignment, "AL2");
+    const QString text = folder.filePath("text.txt");
+    QFile textFile(text);
+    ASSERT_TRUE(textFile.open(QIODevice::WriteOnly));
+    textFile.write("one line\ntwo lines\n");
+    textFile.close();
+    const auto range = [&](int commandId, int row = 12) {
+        selectRange(row, 30, 42);
+        commands.dispatch(commandId);
+    };
+    const auto rows = [&](int commandId, std::initializer_list<int> ticked) {
+        tick(ticked);
+        commands.dispatch(commandId);
+        commands.dispatch(command::TickControl);
+    };
+    const std::vector<std::function<void()>> changes = {
+        [&] { range(command::UnderlinePieceHorizontal); },
+        [&] { range(command::UnderlinePieceTwoColours); },
+        [&] { range(command::UnderlinePieceBold); },
+        [&] { range(command::UnderlinePieceBold, 20); }, // a centred row: nothing added
+        [&] { prompts.answers = {"2"}; range(command::UnderlineLink); },
+        [&] { prompts.answers = {std::nullopt}; range(command::UnderlineLink); }, // cancelled
+        [&] { prompts.answers = {"a note"}; range(command::UnderlineDefinition); },
+        [&] { rows(command::UnderlineFullHorizontal, {3, 4}); },
+        [&] {
+            rows(command::UnderlineVertical, {5, 9});
+            rows(command::UnderlineVertical, {5, 9, 10}); // refused: no snapshot
+        },
+        [&] { rows(command::AlignRowsRight, {6, 12}); },
+        [&] { range(command::RemoveMarks); },
+        [&] {
+            range(command::UnderlinePieceBold, 14);
+            commands.dispatch(command::Update);
+            prompts.answers = {"3"};
+            commands.dispatch(command::GoTo);
+        },
+        [&] {
+            prompts.fileAnswers = {text};
+            commands.dispatch(command::New);
+        },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        changes[i](); // kept
+        changes[i](); // taken back
+        const QByteArray file = cacheBytes();
+        commands.dispatch(command::Undo);
+        EXPECT_EQ(cacheBytes(), file) << "change " << i;
+        EXPECT_EQ(shownBytes(), file) << "change " << i;
+    }
+    EXPECT_EQ(prompts.messages.size(), 2) << "only the refused brackets' messages";
 }
 
 } // namespace
