@@ -11,8 +11,8 @@ class MainView;
 class Prompts;
 
 // The undo snapshot: the whole document goes to "cache.04", written on the snapshot
-// writer's thread while the window goes on; "Undo" is greyed until the file holds it
-// (AppState::undoFileIsCurrent). A snapshot still in flight is waited for first.
+// writer's thread while the window goes on; "Undo" and "Redo" are greyed until the write
+// has ended. A snapshot still in flight is waited for first.
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
 // Waits for the snapshot in flight (under the busy animation), then ends it: "Undo" back,
 // or the user told once that the file could not be written. Nothing when none is pending.
