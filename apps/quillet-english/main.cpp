@@ -1,11 +1,12 @@
+#include "desktop/CommandLine.h"
 #include "quillet/QuilletApp.h"
 #include "text/TextSet.h"
 
-#include <QGuiApplication>
-
 int main(int argc, char** argv) {
-    // The desktop matches the window to this build's menu entry by these names.
-    QGuiApplication::setApplicationName(QStringLiteral(FOLIA_PROGRAM_NAME));
-    QGuiApplication::setDesktopFileName(QStringLiteral(FOLIA_APP_ID));
-    return folia::runQuillet(argc, argv, folia::englishTexts());
+    // The build's names come from its target's definitions.
+    const folia::ProgramCommand build{
+        {folia::DesktopProgram::Kind::Editor, FOLIA_APP_ID, FOLIA_PROGRAM_NAME, FOLIA_ICON},
+        FOLIA_COMMAND,
+        FOLIA_VERSION};
+    return folia::runProgram(argc, argv, build, folia::englishTexts(), folia::runQuillet);
 }

@@ -27,6 +27,9 @@ ProgramTexts textsOf(const DesktopProgram& program, const TextSet& texts) {
             QStringLiteral("docs/folia-marked-page.png")};
 }
 
+// The kind of file both programs open when given one.
+constexpr char kOpenedType[] = "text/plain";
+
 // A desktop entry value: backslashes and line breaks are escaped, everything else is kept.
 QString entryValue(QString value) {
     return value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
@@ -49,7 +52,9 @@ QString desktopEntry(const DesktopProgram& program, const TextSet& texts) {
         QStringLiteral("Comment=") + entryValue(t.summary),
         QStringLiteral("Keywords=") + entryValue(t.keywords),
         QStringLiteral("Icon=") + program.iconName,
-        QStringLiteral("Exec=") + QLatin1String(kExecPlaceholder),
+        // The desktop's "Open with" hands over one file.
+        QStringLiteral("Exec=") + QLatin1String(kExecPlaceholder) + QStringLiteral(" %f"),
+        QStringLiteral("MimeType=") + QLatin1String(kOpenedType) + QLatin1Char(';'),
         QStringLiteral("Terminal=false"),
         QStringLiteral("Categories=") + t.categories,
         QStringLiteral("StartupNotify=true"),
@@ -74,6 +79,9 @@ QString metainfo(const DesktopProgram& program, const TextSet& texts) {
         QStringLiteral("  </description>"),
         QStringLiteral("  <launchable type=\"desktop-id\">%1.desktop</launchable>")
             .arg(xmlText(program.appId)),
+        QStringLiteral("  <provides>"),
+        QStringLiteral("    <mediatype>%1</mediatype>").arg(QLatin1String(kOpenedType)),
+        QStringLiteral("  </provides>"),
         QStringLiteral("  <url type=\"homepage\">%1</url>").arg(xmlText(site)),
         QStringLiteral("  <screenshots>"),
         QStringLiteral("    <screenshot type=\"default\">"),

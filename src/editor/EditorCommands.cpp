@@ -55,7 +55,22 @@ void EditorCommands::readPlainText() {
     chooseFile(DialogMode::Open);
     // A pipe or a device is not a text to load, and would leave the box empty.
     if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile()) return;
-    const PlainText read = folia::readPlainText(m_fileName);
+    load(m_fileName);
+}
+
+void EditorCommands::readGivenFile(const QString& path) {
+    // Named by the user rather than chosen in the dialog, a file that cannot be read is told.
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) {
+        tell(m_texts.notReadable + path);
+        return;
+    }
+    m_fileName = path.left(kFileNameCapacity);
+    load(path);
+}
+
+void EditorCommands::load(const QString& path) {
+    const PlainText read = folia::readPlainText(path);
     m_view.setText(read.text);
     if (read.replacedCharacters > 0)
         tell(m_texts.loadedText + QStringLiteral("\r\n") + m_texts.charactersReplaced +

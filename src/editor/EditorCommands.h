@@ -31,6 +31,8 @@ public:
 
     void newText();
     void readPlainText();
+    // Reads a text named when Quillet started as "Read plain text" reads a chosen one.
+    void readGivenFile(const QString& path);
     void writeWithFormat();
     void writeWithoutFormat();
     void showAuthor();
@@ -40,6 +42,7 @@ public:
 private:
     enum class DialogMode { Open, Save };
     bool chooseFile(DialogMode mode);
+    void load(const QString& path);
     void warnIfUnencodable(const QString& text);
     void tell(const QString& message);
     void tellWritten(const WriteResult& result, const QString& path, const QString& message);

@@ -146,14 +146,35 @@ void CommandDispatcher::newDocument() {
     if (m_state.dialogBusy) return;
     waitForSnapshot(m_state, m_view, m_prompts);
     m_state.dialogBusy = true;
-    if (const std::optional<QString> path = chooseTextFile(); path && QFileInfo::exists(*path)) {
-        // A file that cannot be read leaves the document, the view and the cache as they are.
-        if (isReadableTextFile(*path))
-            importDocument(*path);
-        else
-            m_prompts.tell(m_state.texts.notReadable + *path, m_state.texts.programmerTitle);
-    }
+    if (const std::optional<QString> path = chooseTextFile(); path && QFileInfo::exists(*path))
+        openTextFile(*path);
     m_state.dialogBusy = false;
+}
+
+void CommandDispatcher::openGivenFile(const QString& path) {
+    // "Exit" chosen during the start-up has ended the program.
+    if (m_state.exited || m_state.dialogBusy) return;
+    m_state.dialogBusy = true;
+    // The question is for a file that can replace the document; any other gets its message.
+    if (!m_state.documentPresent || !isReadableTextFile(path) || mayReplaceDocumentWith(path))
+        openTextFile(path);
+    m_state.dialogBusy = false;
+}
+
+bool CommandDispatcher::mayReplaceDocumentWith(const QString& path) {
+    const TextSet& t = m_state.texts;
+    const MessageRequest question{t.replaceDocumenta + path + t.replaceDocumentb, t.programmerTitle,
+                                  MessageButtons::YesNo, MessageIcon::Question};
+    // An Exit chosen while the question is on screen has ended the program.
+    return m_prompts.message(question) == MessageAnswer::Yes && !m_state.exited;
+}
+
+void CommandDispatcher::openTextFile(const QString& path) {
+    // A file that cannot be read leaves the document, the view and the cache as they are.
+    if (isReadableTextFile(path))
+        importDocument(path);
+    else
+        m_prompts.tell(m_state.texts.notReadable + path, m_state.texts.programmerTitle);
 }
 
 void CommandDispatcher::importDocument(const QString& path) {

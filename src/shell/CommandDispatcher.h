@@ -43,6 +43,10 @@ public:
     void dispatch(int commandId);
     // True once "Exit" has run: the window ends.
     bool finished() const;
+    // Opens a text named when the program started ("folia notes.txt", the desktop's "Open
+    // with") as "New" opens a chosen one; a document already there is replaced only when the
+    // user agrees. Runs once the start-up has shown the last document.
+    void openGivenFile(const QString& path);
 
     // "Remove marks" for a range of one row of any page, as one undoable change; that page
     // is shown (as a list of the marks would ask).
@@ -53,6 +57,8 @@ private:
     // The menu as the state now has it.
     void showMenus();
     void newDocument();
+    void openTextFile(const QString& path);
+    bool mayReplaceDocumentWith(const QString& path);
     void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();
     void author();

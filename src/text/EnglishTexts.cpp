@@ -61,6 +61,9 @@ const TextSet& englishTexts() {
         .makerAddress = "folia.example.org",
         .visitMe = "Visit me ...",
         .notReadable = "The file could not be read: ",
+        .replaceDocumenta = "Replace the document with ",
+        .replaceDocumentb = "? The current document and its marks are replaced; Undo cannot "
+                            "bring them back.",
         .exportedImage = "Exported image ...",
         .exportedImages = "Exported images ...",
         .exportedDocument = "Exported document ...",
@@ -210,6 +213,20 @@ const TextSet& englishTexts() {
         .findNext = "Find Next",
         .replaceAll = "Replace All",
         .cancel = "Cancel",
+
+        .usage = "Usage: ",
+        .usageOperands = " [OPTION]... [FILE]",
+        .foliaFileHelp = "With FILE, imports that text as Files > New does, after asking "
+                         "whether it may replace the document there is.",
+        .editorFileHelp = "With FILE, reads that text as Files > Read plain text does.",
+        .helpOption = "      --help     display this help and exit",
+        .versionOption = "      --version  output version information and exit",
+        .licenceNotice = "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                         "<https://gnu.org/licenses/gpl.html>.\n"
+                         "This is free software: you are free to change and redistribute it.\n"
+                         "There is NO WARRANTY, to the extent permitted by law.",
+        .unknownOption = "unrecognized option ",
+        .extraOperand = "extra operand ",
 
         .foliaGenericName = "Text study tool",
         .foliaSummary = "Study a text on printed pages: underline, mark and annotate",

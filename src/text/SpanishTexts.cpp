@@ -61,6 +61,9 @@ const TextSet& spanishTexts() {
         .makerAddress = "folia.example.org",
         .visitMe = "Visitame ...",
         .notReadable = "No se pudo leer el archivo: ",
+        .replaceDocumenta = "¿Reemplazar el documento por ",
+        .replaceDocumentb = "? El documento actual y sus marcas se reemplazan; Deshacer no "
+                            "puede recuperarlos.",
         .exportedImage = "Imagen exportada ...",
         .exportedImages = "Imagenes exportadas ...",
         .exportedDocument = "Documento exportado ...",
@@ -210,6 +213,20 @@ const TextSet& spanishTexts() {
         .findNext = "Buscar siguiente",
         .replaceAll = "Reemplazar todo",
         .cancel = "Cancelar",
+
+        .usage = "Uso: ",
+        .usageOperands = " [OPCIÓN]... [ARCHIVO]",
+        .foliaFileHelp = "Con ARCHIVO, importa ese texto como lo hace Archivos > Nuevo, tras "
+                         "preguntar si puede reemplazar el documento que haya.",
+        .editorFileHelp = "Con ARCHIVO, lee ese texto como lo hace Archivos > Leer texto plano.",
+        .helpOption = "      --help     muestra esta ayuda y termina",
+        .versionOption = "      --version  informa de la versión y termina",
+        .licenceNotice = "Licencia GPL-3.0-or-later: GNU GPL versión 3 o posterior "
+                         "<https://gnu.org/licenses/gpl.html>.\n"
+                         "Esto es software libre: usted es libre de modificarlo y redistribuirlo.\n"
+                         "No hay NINGUNA GARANTÍA, hasta donde permite la ley.",
+        .unknownOption = "opción no reconocida ",
+        .extraOperand = "operando extra ",
 
         .foliaGenericName = "Herramienta de estudio de textos",
         .foliaSummary = "Estudia un texto en páginas impresas: subraya, marca y anota",

@@ -35,7 +35,9 @@ struct TextSet {
     QString notTwoLines;
     QString enterDefinition;
     QString madeBy, makerAddress, visitMe;
-    QString notReadable; // "New" with a file that cannot be read; the path follows
+    QString notReadable; // a text file that cannot be read (both programs); the path follows
+    // A text given at start while a document is there: replaceDocumenta, the path, replaceDocumentb
+    QString replaceDocumenta, replaceDocumentb;
     QString exportedImage, exportedImages, exportedDocument;
 
     // FOLIA: page labels
@@ -96,6 +98,12 @@ struct TextSet {
     // Quillet: find and replace dialog
     QString findWhat, replaceWith, matchCase, wholeWord, direction, up, down, findNext, replaceAll,
         cancel;
+
+    // Both programs started from a terminal: --help, --version and a wrong command line
+    QString usage, usageOperands; // "Usage: ", the command, " [OPTION]... [FILE]"
+    QString foliaFileHelp, editorFileHelp, helpOption, versionOption;
+    QString licenceNotice;               // the lines after the name and version
+    QString unknownOption, extraOperand; // the command and ": " before, the argument after
 
     // The programs' entries in the desktop's menu and software centre
     QString foliaGenericName, foliaSummary, foliaDescription, foliaKeywords;

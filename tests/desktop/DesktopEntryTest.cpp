@@ -37,8 +37,8 @@ std::map<QString, QString> elementsOf(const QString& xml) {
         if (reader.readNext() == QXmlStreamReader::StartElement) {
             const QString name = reader.name().toString();
             if (name != QLatin1String("component") && name != QLatin1String("description") &&
-                name != QLatin1String("screenshots") && name != QLatin1String("screenshot") &&
-                name != QLatin1String("content_rating"))
+                name != QLatin1String("screenshots") && name != QLatin1String("provides") &&
+                name != QLatin1String("screenshot") && name != QLatin1String("content_rating"))
                 elements[name] = reader.readElementText();
         }
     }
@@ -51,7 +51,8 @@ TEST(DesktopEntry, MatchesTheWindowAndSpeaksTheBuildsLanguage) {
     EXPECT_EQ(keys["Name"], "FOLIA ENGLISH");
     EXPECT_EQ(keys["StartupWMClass"], "FOLIA ENGLISH");
     EXPECT_EQ(keys["Icon"], "org.example.folia.Folia");
-    EXPECT_EQ(keys["Exec"], kExecPlaceholder);
+    EXPECT_EQ(keys["Exec"], QString(kExecPlaceholder) + " %f");
+    EXPECT_EQ(keys["MimeType"], "text/plain;");
     EXPECT_EQ(keys["Comment"], englishTexts().foliaSummary);
     EXPECT_TRUE(keys["Categories"].contains("Education"));
     EXPECT_TRUE(keys["Keywords"].endsWith(';'));
@@ -79,6 +80,7 @@ TEST(Metainfo, DescribesTheBuildInWellFormedXml) {
     EXPECT_EQ(elements["summary"], spanishTexts().foliaSummary);
     EXPECT_EQ(elements["p"], "Marks <b> & \"quotes\"");
     EXPECT_EQ(elements["launchable"], "org.example.folia.FoliaEnglish.desktop");
+    EXPECT_EQ(elements["mediatype"], "text/plain");
     EXPECT_EQ(elements["image"], "https://folia.example.org/docs/folia-marked-page.png");
 
     elements = elementsOf(metainfo(kEditor, englishTexts()));

@@ -19,6 +19,13 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
 class EditorCommandsTest : public ::testing::Test {
 protected:
     EditorCommandsTest() : m_commands(m_view, m_prompts, englishTexts()) {
@@ -96,11 +103,7 @@ TEST_F(EditorCommandsTest, UnencodableCharactersAreAnnouncedBeforeTheWrite) {
 }
 
 TEST_F(EditorCommandsTest, ReadPlainTextLoadsTheChosenFile) {
-    const QString path = m_dir.filePath("story.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("first\r\nsecond");
-    file.close();
+    const QString path = writeFile(m_dir.filePath("story.txt"), "first\r\nsecond");
 
     m_prompts.fileAnswers.push_back("  " + path + "  ");
     m_commands.run(editorCommand::ReadPlainText);
@@ -140,6 +143,21 @@ TEST_F(EditorCommandsTest, ReadingNothingOrAMissingFileChangesNothing) {
     m_commands.readPlainText();
     EXPECT_EQ(m_view.text(), kRuler);
     EXPECT_TRUE(m_prompts.messages.isEmpty());
+}
+
+TEST_F(EditorCommandsTest, AGivenFileIsReadAsReadPlainTextDoesOrTold) {
+    const QString path = writeFile(m_dir.filePath("given.txt"), "given\r\n");
+    m_commands.readGivenFile(path);
+    EXPECT_EQ(m_view.text(), "given\n");
+    EXPECT_EQ(lastMessage(), "Loaded text ...");
+    EXPECT_EQ(m_commands.currentFileName(), path) << "preset in the next dialog";
+
+    for (const QString& unreadable : {m_dir.filePath("absent.txt"), m_dir.path()}) {
+        m_commands.readGivenFile(unreadable);
+        EXPECT_EQ(lastMessage(), "The file could not be read: " + unreadable);
+        EXPECT_EQ(m_view.text(), "given\n");
+        EXPECT_EQ(m_commands.currentFileName(), path);
+    }
 }
 
 TEST_F(EditorCommandsTest, WriteWithoutFormatAppendsEachTime) {

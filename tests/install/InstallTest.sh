@@ -34,7 +34,8 @@ for entry in "${builds[@]}"; do
     cmp -s "$folder/LICENSE" "$source/LICENSE" || fail "$name has no licence beside it"
     [ -x "$prefix/bin/$launcher" ] || fail "no launcher $launcher"
     desktop=$data/applications/$id.desktop
-    grep -qxF "Exec=\"$folder/$name\"" "$desktop" || fail "$id.desktop does not start $name"
+    grep -qxF "Exec=\"$folder/$name\" %f" "$desktop" || fail "$id.desktop does not start $name"
+    grep -qxF "MimeType=text/plain;" "$desktop" || fail "$id.desktop does not open text files"
     grep -qxF "StartupWMClass=$name" "$desktop" || fail "$id.desktop does not match $name's window"
     grep -qxF "Icon=$icon" "$desktop" || fail "$id.desktop names another icon"
     desktop-file-validate "$desktop" || fail "$id.desktop is not valid"
@@ -43,6 +44,8 @@ for entry in "${builds[@]}"; do
         { cat "$work/validate.log"; fail "$id.metainfo.xml is not valid"; }
     grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$meta" ||
         fail "$id.metainfo.xml does not name the licence"
+    grep -qF "<mediatype>text/plain</mediatype>" "$meta" ||
+        fail "$id.metainfo.xml does not name the type it opens"
     for size in "${sizes[@]}"; do
         png_is_square "$data/icons/hicolor/${size}x$size/apps/$icon.png" "$size"
     done
@@ -54,12 +57,40 @@ for name in "FOLIA ENGLISH" FOLIA; do
     [ -f "$data/folia/$name/samples/welcome.txt" ] || fail "$name has no samples beside it"
 done
 
+# --- the launchers pass their arguments on; --help and --version answer with no display
+headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$launcher" "$@"; }
+for entry in "${builds[@]}"; do
+    IFS='|' read -r name launcher id icon <<<"$entry"
+    headless --version >"$work/out" 2>"$work/err" || fail "$launcher --version failed"
+    [ "$(head -n1 "$work/out")" = "$name 1.0" ] && sed -n 2p "$work/out" | grep -q GPL-3.0-or-later ||
+        fail "$launcher --version does not name the program, then the licence"
+    headless --help >"$work/out" 2>"$work/err" || fail "$launcher --help failed"
+    grep -q "^Us[a-z]*: $launcher \[" "$work/out" && [ ! -s "$work/err" ] ||
+        fail "$launcher --help does not show the usage"
+    status=0
+    headless --no-such-option >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" -eq 2 ] && [ ! -s "$work/out" ] && grep -q -- "--no-such-option" "$work/err" ||
+        fail "$launcher with an unknown option did not end with 2 and the help"
+done
+
 # --- the installed FOLIA, started through its launcher from elsewhere, keeps its settings
 # beside itself
 english=$data/folia/FOLIA\ ENGLISH
 (cd "$work" && run_until_terminated "$prefix/bin/folia")
 [ -f "$english/Configuracion.ini" ] || fail "FOLIA did not write its settings beside itself"
 [ ! -e "$work/Configuracion.ini" ] || fail "FOLIA wrote its settings into the current folder"
+
+# --- a text named on the command line is imported into the fresh FOLIA, which keeps it
+printf 'A text opened from the file manager\n' >"$work/opened.txt"
+QT_QPA_PLATFORM=offscreen "$prefix/bin/folia" "$work/opened.txt" >"$work/run.log" 2>&1 &
+opened=$!
+for _ in $(seq 300); do
+    grep -qs "opened from the file manager" "$english/cache.04" && break
+    sleep 0.1
+done
+kill -TERM "$opened" 2>/dev/null || true
+wait "$opened" || { cat "$work/run.log"; fail "FOLIA with a file did not end cleanly"; }
+grep -q "opened from the file manager" "$english/cache.04" || fail "the named text was not imported"
 
 # --- the user's files, as the programs leave them
 printf 'document' >"$english/cache.04"
@@ -107,7 +138,7 @@ staged=$work/stage/opt/folia
 grep -qx "share/folia/Quillet/Quillet" "$staged/share/folia/installed-files.txt" &&
     ! grep -q '^\.\.' "$staged/share/folia/installed-files.txt" ||
     fail "the staged install lists its files wrongly"
-grep -qxF 'Exec="/opt/folia/share/folia/Quillet/Quillet"' \
+grep -qxF 'Exec="/opt/folia/share/folia/Quillet/Quillet" %f' \
     "$staged/share/applications/org.example.folia.Quillet.desktop" ||
     fail "the staged menu entry names the staging folder"
 echo "install, reinstall and uninstall: all checks passed"

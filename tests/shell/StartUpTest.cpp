@@ -104,6 +104,79 @@ TEST_F(StartUp, ExitThenRestartShowsTheSamePageOffsetAndMarks) {
     EXPECT_EQ(restarted.document.row(3, 2).text(TextField::HorizontalMarks), "2,3,20;");
 }
 
+// A text named on the command line: 130 lines, two pages.
+class GivenFile : public ShellFixture {
+protected:
+    GivenFile() {
+        QFile file(text);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 130; ++i)
+            file.write("given line " + QByteArray::number(i) + "\n");
+    }
+    const QString text = folder.filePath("notes.txt");
+};
+
+TEST_F(GivenFile, OpensAsNewInAFreshFolderWithoutAQuestion) {
+    initialiseMainWindow(state, mode(), view, prompts);
+    commands.openGivenFile(text);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(view.caption, "Page 1 of 2");
+    EXPECT_EQ(list(1, TextField::Text), "given line 1");
+    EXPECT_EQ(cacheBytes().size(), 130 * LineRecord::kImageSize);
+    EXPECT_FALSE(state.dialogBusy);
+}
+
+TEST_F(GivenFile, ReplacesTheCachedDocumentOnlyWhenTheUserAgrees) {
+    makeDocument(7, 3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    const QByteArray cached = cacheBytes();
+    initialiseMainWindow(state, mode(), view, prompts);
+    prompts.messages.clear();
+
+    commands.openGivenFile(text); // unscripted: No
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text,
+              "Replace the document with " + text +
+                  "? The current document and its marks are replaced; Undo cannot bring them "
+                  "back.");
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(state.document.pageCount, 7);
+    EXPECT_EQ(view.caption, "Page 1 of 7");
+    EXPECT_EQ(cacheBytes(), cached);
+
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    commands.openGivenFile(text);
+    EXPECT_EQ(view.caption, "Page 1 of 2");
+    // As the question says, Undo comes back to the imported text, not to the earlier one.
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(state.document.pageCount, 2);
+    EXPECT_EQ(list(1, TextField::Text), "given line 1");
+}
+
+TEST_F(GivenFile, AnExitWhileTheQuestionIsOnScreenImportsNothing) {
+    makeDocument(3);
+    prompts.questionAnswers = {MessageAnswer::Yes};
+    prompts.onMessage = [this](const MessageRequest&) {
+        if (!state.exited) commands.dispatch(command::Exit);
+    };
+    commands.openGivenFile(text);
+    EXPECT_TRUE(state.exited);
+    EXPECT_EQ(state.document.pageCount, 3);
+    EXPECT_EQ(cacheBytes().size(), 3 * 65 * LineRecord::kImageSize) << "Exit kept the document";
+}
+
+TEST_F(GivenFile, APathThatCannotBeReadIsToldAndChangesNothing) {
+    makeDocument(3);
+    for (const QString& path : {folder.filePath("absent.txt"), folder.path()}) {
+        prompts.messages.clear();
+        commands.openGivenFile(path);
+        ASSERT_EQ(prompts.messages.size(), 1) << "no question, only the message";
+        EXPECT_EQ(prompts.messages[0].text, "The file could not be read: " + path);
+        EXPECT_EQ(state.document.pageCount, 3);
+        EXPECT_FALSE(QFile::exists(cachePath()));
+    }
+}
+
 TEST(SpanishBuild, GoToWritesItsCaptionWithoutTheAccent) {
     QTemporaryDir folder;
     setProgramFolder(folder.path());

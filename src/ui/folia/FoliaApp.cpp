@@ -6,6 +6,7 @@
 #include "common/TerminationSignal.h"
 #include "settings/SettingsFile.h"
 #include "shell/AppState.h"
+#include "shell/CommandDispatcher.h"
 #include "shell/StartUp.h"
 #include "text/TextSet.h"
 
@@ -24,8 +25,10 @@ void reportMissingCodecs(const TextSet& texts) {
 
 } // namespace
 
-int runFolia(int argc, char** argv, const TextSet& texts) {
-    QApplication app(argc, argv);
+int runFolia(char** argv, const TextSet& texts, const QString& file) {
+    // The command line is the program's own and has been read: Qt is given none of it.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     // The program's name belongs to the application; the window's name is its caption.
     QGuiApplication::setApplicationDisplayName(texts.programName);
     AppState state(texts);
@@ -35,10 +38,10 @@ int runFolia(int argc, char** argv, const TextSet& texts) {
         return 0;
     }
     MainWindow window(state);
-    return runMainWindow(window);
+    return runMainWindow(window, file);
 }
 
-int runMainWindow(MainWindow& window) {
+int runMainWindow(MainWindow& window, const QString& file) {
     window.showOnScreen();
     // Ending the session closes the window, which runs Exit, so nothing is lost.
     TerminationSignal termination;
@@ -46,7 +49,10 @@ int runMainWindow(MainWindow& window) {
                      [&window] { closeWhenNoDialog(window); });
     // The start-up runs inside the event loop, so that an Exit chosen while one of its
     // messages is on screen ends the loop rather than one that has not started yet.
-    QTimer::singleShot(0, &window, &MainWindow::initialise);
+    QTimer::singleShot(0, &window, [&window, file] {
+        window.initialise();
+        if (!file.isEmpty()) window.commands().openGivenFile(file);
+    });
     return QApplication::exec();
 }
 

@@ -28,6 +28,8 @@ public:
     FindReplaceDialog* findDialog() const { return m_findDialog; }
     // Runs a menu command by its id, as the menu does.
     void runCommand(int commandId);
+    // Reads a text named when Quillet started, as "Read plain text" does.
+    void readGivenFile(const QString& path) { m_commands.readGivenFile(path); }
 
     QString text() const override;
     void setText(const QString& text) override;
