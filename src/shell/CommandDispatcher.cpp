@@ -56,6 +56,7 @@ void CommandDispatcher::dispatch(int commandId) {
 }
 
 void CommandDispatcher::removePieceMarks(int page, int row, int firstColumn, int lastColumn) {
+    if (!m_state.documentPresent || page < 1 || page > m_state.document.pageCount) return;
     m_state.changeNote.clear();
     removePieceMarksAsChange(m_state, m_view, m_prompts, page, row, firstColumn, lastColumn);
     showChangedPage(page);
