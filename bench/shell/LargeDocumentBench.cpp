@@ -1,9 +1,9 @@
 // How a long document feels: start-up to the first page in a real window, the load of
 // cache.04, the window's pause for one mark command, for Undo and for Redo, "Update" and
-// switching the guide off, each for documents of 1, 10, 50 and 200 marked pages, and each printed beside a
-// floor measured in the same run (reading the file with read(2); drawing the same
-// number of pages with plain Qt text drawing). The peak memory of a 200-page start-up is
-// measured in a child process, beside that of a start-up without a document.
+// switching the guide off, each for documents of 1, 10, 50 and 200 marked pages, and each printed
+// beside a floor measured in the same run (reading the file with read(2); drawing the same number
+// of pages with plain Qt text drawing). The peak memory of a 200-page start-up is measured in a
+// child process, beside that of a start-up without a document.
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
 #include "prompts/QuietPrompts.h"

@@ -31,8 +31,6 @@ constexpr int kLongestPath = 273;
 
 } // namespace
 
-
-
 CommandDispatcher::CommandDispatcher(AppState& state, MainView& view, Prompts& prompts,
                                      PageInteraction& interaction)
     : m_state(state), m_view(view), m_prompts(prompts), m_interaction(interaction),
@@ -243,7 +241,8 @@ void CommandDispatcher::update() {
 void CommandDispatcher::stepThroughHistory(bool forward) {
     if (!m_interaction.mode().is(InteractionState::Idle)) return;
     DocumentHistory& history = m_state.history;
-    const ChangeStep* step = forward ? history.redo(m_state.document) : history.undo(m_state.document);
+    const ChangeStep* step =
+        forward ? history.redo(m_state.document) : history.undo(m_state.document);
     if (!step) return;
     const TextSet& t = m_state.texts;
     m_state.changeNote = (forward ? t.redoneOnPage : t.undoneOnPage) + QString::number(step->page);

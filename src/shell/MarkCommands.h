@@ -12,8 +12,8 @@ class Prompts;
 class PageInteraction;
 
 // The "Underlines" and "Alignment" commands: tick mode, marks on ticked rows and on the
-// selected range, links and definitions, and taking marks off again. Each takes the undo snapshot where it must,
-// changes the rows' mark lists, redraws and moves the page view's mode on.
+// selected range, links and definitions, and taking marks off again. Each takes the undo snapshot
+// where it must, changes the rows' mark lists, redraws and moves the page view's mode on.
 class MarkCommands {
 public:
     MarkCommands(AppState& state, MainView& view, Prompts& prompts, PageInteraction& interaction);

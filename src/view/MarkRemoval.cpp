@@ -120,10 +120,11 @@ int removeWholeRowMarks(std::vector<LineRecord>& rows, const std::array<bool, 66
         });
         if (isTicked(row)) {
             if (const auto full = fullLineColumns(record))
-                here += keepEntries(record, TextField::HorizontalMarks, ';', [&](const QByteArray& e) {
-                    return numberAt(e, 0) != row || numberAt(e, 1) != full->first ||
-                           numberAt(e, 2) != full->second;
-                });
+                here +=
+                    keepEntries(record, TextField::HorizontalMarks, ';', [&](const QByteArray& e) {
+                        return numberAt(e, 0) != row || numberAt(e, 1) != full->first ||
+                               numberAt(e, 2) != full->second;
+                    });
             if (!record.text(TextField::Alignment).isEmpty()) {
                 record.setText(TextField::Alignment, {});
                 ++here;

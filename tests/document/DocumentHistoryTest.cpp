@@ -1,5 +1,5 @@
-#include "document/CacheFile.h"
 #include "document/DocumentHistory.h"
+#include "document/CacheFile.h"
 #include "support/DocumentRows.h"
 
 #include <gtest/gtest.h>

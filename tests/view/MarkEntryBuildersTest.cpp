@@ -108,7 +108,7 @@ TEST(MarkRemoval, APieceRemovalTakesEveryMarkOverTheRangeAndKeepsTheRest) {
     // Stored as a writer stores a list: the text, one zero byte, the old bytes after it.
     QByteArray image(LineRecord::kImageSize, '\0');
     record.writeImage(image.data());
-    EXPECT_EQ(image.mid(122, 16), QByteArray("5,29,35;\0" "29,35;\0", 16));
+    EXPECT_EQ(image.mid(122, 16), QByteArray("5,29,35;", 9) + "29,35;" + '\0');
 
     EXPECT_EQ(removePieceMarks(record, 4, 1, 114), 0) << "another row's entries only";
     EXPECT_EQ(removePieceMarks(record, 5, 1, 114), 4);
@@ -120,7 +120,8 @@ TEST(MarkRemoval, APieceRemovalTakesEveryMarkOverTheRangeAndKeepsTheRest) {
 TEST(MarkRemoval, AListCutByItsCapacityKeepsItsWholeEntriesOnly) {
     LineRecord record = rowWithText("some text");
     addBoldPiece(record, 5, 60, 70);
-    while (record.text(TextField::BoldMarks).size() < LineRecord::capacity(TextField::BoldMarks) - 1)
+    while (record.text(TextField::BoldMarks).size() <
+           LineRecord::capacity(TextField::BoldMarks) - 1)
         addBoldPiece(record, 5, 10, 14);
     const std::vector<QByteArray> before = listEntries(record.text(TextField::BoldMarks), ';');
     ASSERT_FALSE(record.text(TextField::BoldMarks).endsWith(';')) << "the last entry is cut";
