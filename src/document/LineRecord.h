@@ -33,6 +33,7 @@ struct GeometryTail {
     int32_t value3 = 0;
     int32_t value4 = 0;
     int16_t value7 = 0; // values 5 and 6 are texts: TextField::GeometryTail5/6
+
     bool operator==(const GeometryTail&) const = default;
 };
 
@@ -70,12 +71,12 @@ struct LineRecord {
     // The bytes of the field images kept in memory (shared between copies of a record).
     qsizetype heldTextBytes() const;
 
-    // Same record image, bytes after the terminators included.
-    bool operator==(const LineRecord&) const = default;
-
     // The exact record image, and a record read from one (kImageSize bytes).
     void writeImage(char* out) const;
     static LineRecord fromImage(const char* image);
+
+    // Equal records have equal images.
+    bool operator==(const LineRecord&) const = default;
 
 private:
     std::array<QByteArray, kTextFieldCount> m_fieldImages;
