@@ -246,6 +246,7 @@ void CommandDispatcher::stepThroughHistory(bool forward) {
     if (!step) return;
     const TextSet& t = m_state.texts;
     m_state.changeNote = (forward ? t.redoneOnPage : t.undoneOnPage) + QString::number(step->page);
+    if (!step->rows.empty()) m_state.changeNote += t.onRow + QString::number(step->rows[0].row);
     showChangedPage(step->page);
     keepFileAsShown(m_state, m_view, m_prompts);
 }

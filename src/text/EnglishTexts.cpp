@@ -256,6 +256,7 @@ const TextSet& englishTexts() {
         .selectedOnRow = "Selected on row ",
         .undoneOnPage = "Undone on page ",
         .redoneOnPage = "Redone on page ",
+        .onRow = ", row ",
         .marksRemoved = "Marks removed: ",
         .paletteName = "Favorite colors palette",
     };

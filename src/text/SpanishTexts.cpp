@@ -258,6 +258,7 @@ const TextSet& spanishTexts() {
         .selectedOnRow = "Seleccionado en la fila ",
         .undoneOnPage = "Deshecho en la página ",
         .redoneOnPage = "Rehecho en la página ",
+        .onRow = ", fila ",
         .marksRemoved = "Marcas quitadas: ",
         .paletteName = "Paleta de colores favoritos",
     };

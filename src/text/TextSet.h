@@ -116,9 +116,9 @@ struct TextSet {
     QString pageUpDownName, pageLeftRightName; // the page view's scroll bars
     // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
     // rows ticked", "Selected on row 12: <characters>", and before it what the last command
-    // did: "Undone on page 3. ", "Marks removed: 2. "
+    // did: "Undone on page 3, row 12. ", "Marks removed: 2. "
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
-    QString undoneOnPage, redoneOnPage, marksRemoved;
+    QString undoneOnPage, redoneOnPage, onRow, marksRemoved;
     QString paletteName; // the favourite-colours window's palette of swatches
 };
 

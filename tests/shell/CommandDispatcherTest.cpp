@@ -352,7 +352,7 @@ TEST_F(Commands, RemoveMarksTakesOffTheRangeTheCellOrTheTickedRowsAsOneChange) {
     commands.dispatch(command::Undo);
     EXPECT_EQ(list(12, TextField::HorizontalMarks), "12,29,42;") << "both back in one step";
     EXPECT_EQ(list(12, TextField::BoldMarks), "12,35,38;");
-    EXPECT_EQ(interaction.description(), "Undone on page 1");
+    EXPECT_EQ(interaction.description(), "Undone on page 1, row 12");
 
     // The keyboard's caret on a cell of the bold piece.
     ASSERT_TRUE(interaction.markingKeyPressed(Qt::Key_Down, true, false));
