@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-image-formats-plugins libgl-dev
-    libgif-dev fonts-liberation2
-    libgtest-dev libbenchmark-dev
+    libgif-dev fonts-liberation2 libqpdf-dev
+    libgtest-dev libbenchmark-dev libpoppler-qt6-dev poppler-utils
     xvfb xauth
     libcups2-dev cups cups-client cups-bsd cups-filters
     desktop-file-utils appstream

@@ -4,6 +4,7 @@
 #include "prompts/QuietPrompts.h"
 #include "settings/Settings.h"
 #include "shell/AppState.h"
+#include "shell/ExportPdf.h"
 #include "shell/PageRenderer.h"
 #include "shell/SaveImage.h"
 #include "support/BenchDocument.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -61,6 +63,16 @@ BENCHMARK(BM_ExportAllPages)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->UseRealTime();
+
+// The same pages as one PDF file, to be set beside the PNG figure above.
+void BM_ExportAllPagesAsPdf(benchmark::State& bench) {
+    Program program;
+    const QString path = program.folder.path() + QStringLiteral("/document.pdf");
+    for (auto _ : bench)
+        exportPdfTo(program.state, program.view, program.prompts, path);
+    bench.counters["file_bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(BM_ExportAllPagesAsPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // The floor: the image tool turning the same pages, written as BMP, into PNG one by one.
 void BM_ToolConvertsBmpToPng(benchmark::State& bench) {

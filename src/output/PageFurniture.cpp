@@ -20,11 +20,12 @@ void drawFrame(QImage& page) {
     painter.drawRect(0, 0, page.width() - 1, page.height() - 1);
 }
 
-void drawFooter(QImage& page, const FooterSettings& footer, int top) {
+void drawFooter(QPainter& painter, const FooterSettings& footer, int top) {
     if (footer.enabled == 0) return;
     const QFont font =
         labelFont(footer.fontSize, footer.bold == 1, footer.italic == 1, footer.underlined == 1);
-    drawTextBox(page, fromCp1252(footer.text), footer.alignment, kLabelLeft, top, font, Qt::black);
+    drawTextBox(painter, fromCp1252(footer.text), footer.alignment, kLabelLeft, top, font,
+                Qt::black);
 }
 
 } // namespace
@@ -42,12 +43,18 @@ QString pageNumberText(int pageNumber, const PageNumberSettings& settings, const
 void drawPageFurniture(QImage& page, int pageNumber, const Settings& settings, const TextSet& texts,
                        bool screenMode) {
     if (screenMode) drawFrame(page);
-    drawFooter(page, settings.footer1, kFooter1Top);
-    drawFooter(page, settings.footer2, kFooter2Top);
+    QPainter painter(&page);
+    drawPageLabels(painter, pageNumber, settings, texts);
+}
+
+void drawPageLabels(QPainter& painter, int pageNumber, const Settings& settings,
+                    const TextSet& texts) {
+    drawFooter(painter, settings.footer1, kFooter1Top);
+    drawFooter(painter, settings.footer2, kFooter2Top);
     const PageNumberSettings& number = settings.pageNumber;
     if (number.enabled != 0)
-        drawTextBox(page, pageNumberText(pageNumber, number, texts), number.alignment, kLabelLeft,
-                    kPageNumberTop, labelFont(number.fontSize), Qt::black);
+        drawTextBox(painter, pageNumberText(pageNumber, number, texts), number.alignment,
+                    kLabelLeft, kPageNumberTop, labelFont(number.fontSize), Qt::black);
 }
 
 } // namespace folia

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace folia {
 
 struct Settings;
@@ -23,5 +25,8 @@ QString pageNumberText(int pageNumber, const PageNumberSettings& settings, const
 // footers and the page number, each when switched on.
 void drawPageFurniture(QImage& page, int pageNumber, const Settings& settings, const TextSet& texts,
                        bool screenMode);
+// The footers and the page number alone, as every output device shows them.
+void drawPageLabels(QPainter& painter, int pageNumber, const Settings& settings,
+                    const TextSet& texts);
 
 } // namespace folia

@@ -125,13 +125,19 @@ QStringList wrapTextBox(const QString& text, const QFontMetrics& metrics) {
 
 void drawTextBox(QImage& target, const QString& text, int alignment, int x, int y,
                  const QFont& font, const QColor& colour) {
-    if (!isDrawnAlignment(alignment)) return;
     QPainter painter(&target);
+    drawTextBox(painter, text, alignment, x, y, font, colour);
+}
+
+void drawTextBox(QPainter& painter, const QString& text, int alignment, int x, int y,
+                 const QFont& font, const QColor& colour) {
+    if (!isDrawnAlignment(alignment)) return;
+    painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(colour);
     painter.setBackgroundMode(Qt::TransparentMode);
-    const QFontMetrics metrics(font, &target);
+    const QFontMetrics metrics(font, painter.device());
 
     const QStringList pieces = wrapTextBox(text.left(kTextBoxMaxLength), metrics);
     int widest = 0;
@@ -151,6 +157,7 @@ void drawTextBox(QImage& target, const QString& text, int alignment, int x, int 
             painter.drawText(alignedX(alignment, x, width), baseline, piece);
         top += metrics.lineSpacing();
     }
+    painter.restore();
 }
 
 } // namespace folia

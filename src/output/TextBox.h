@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QFontMetrics;
+class QPainter;
 
 namespace folia {
 
@@ -31,6 +32,9 @@ QStringList wrapTextBox(const QString& text, const QFontMetrics& metrics);
 // aligned by the label alignment code (131 left, 132 right, 133 centre, 134 justified;
 // 135 and 136 are drawn centred; any other code draws nothing). Transparent background.
 void drawTextBox(QImage& target, const QString& text, int alignment, int x, int y,
+                 const QFont& font, const QColor& colour);
+// The same with a painter, on any device; its state is given back as it was.
+void drawTextBox(QPainter& painter, const QString& text, int alignment, int x, int y,
                  const QFont& font, const QColor& colour);
 
 } // namespace folia

@@ -4,6 +4,7 @@
 #include "ColourCommands.h"
 #include "CommandIds.h"
 #include "DocumentActions.h"
+#include "ExportPdf.h"
 #include "MainView.h"
 #include "MarkRemovalChange.h"
 #include "MenuStates.h"
@@ -105,6 +106,9 @@ void CommandDispatcher::run(int commandId) {
         if (m_state.settings.position.guideOn == 0 && m_state.documentPresent)
             openDialog(&CommandDialogs::saveImage);
         break;
+    case ExportPdf:
+        exportDocumentAsPdf();
+        break;
     case SetUp:
         openDialog(&CommandDialogs::setUp);
         break;
@@ -199,6 +203,13 @@ std::optional<QString> CommandDispatcher::chooseTextFile() {
     std::optional<QString> path = m_prompts.openFile(request);
     if (path) m_lastImportPath = path->left(kLongestPath);
     return path;
+}
+
+void CommandDispatcher::exportDocumentAsPdf() {
+    if (m_state.dialogBusy || !m_state.documentPresent) return;
+    m_state.dialogBusy = true;
+    exportPdf(m_state, m_view, m_prompts);
+    m_state.dialogBusy = false;
 }
 
 void CommandDispatcher::author() {

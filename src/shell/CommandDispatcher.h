@@ -61,6 +61,7 @@ private:
     bool mayReplaceDocumentWith(const QString& path);
     void importDocument(const QString& path);
     std::optional<QString> chooseTextFile();
+    void exportDocumentAsPdf();
     void author();
     void exitProgram();
     void update();

@@ -32,8 +32,9 @@ enum : int {
     UnderlineDefinition = 1094,
     SelectorColour = 1095,
     SelectorTextColour = 1096,
-    Redo = 1097,
-    RemoveMarks = 1098,
+    ExportPdf = 1097,
+    Redo = 1098,
+    RemoveMarks = 1099,
 };
 
 } // namespace folia::command

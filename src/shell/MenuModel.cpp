@@ -19,8 +19,8 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     return {
         {t.files,
          {item(t.newItem, New, 337, {Qt::CTRL | Qt::Key_N}), separator,
-          item(t.saveImage, SaveImage, 338), separator, item(t.author, Author, 339), separator,
-          item(t.exit, Exit, 340, {Qt::CTRL | Qt::Key_Q})}},
+          item(t.saveImage, SaveImage, 338), item(t.exportPdf, ExportPdf, 338), separator,
+          item(t.author, Author, 339), separator, item(t.exit, Exit, 340, {Qt::CTRL | Qt::Key_Q})}},
         {t.edit,
          {item(t.update, Update, 335), separator, item(t.undo, Undo, 336, {Qt::CTRL | Qt::Key_Z}),
           item(t.redo, Redo, 0, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}),

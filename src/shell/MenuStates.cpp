@@ -72,6 +72,7 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     // Wherever pieces or whole rows can be marked, their marks can be taken off.
     states[RemoveMarks].enabled = offer.range || offer.wholeRow;
     states[SaveImage].enabled = state.documentPresent;
+    states[ExportPdf].enabled = state.documentPresent;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
     guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;

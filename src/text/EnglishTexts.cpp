@@ -15,6 +15,7 @@ const TextSet& englishTexts() {
         .gdiFailure = "Error initializing GDI+ ... (The program requires XP or higher ...)",
         .gdiFailureTitle = "Programmer",
         .saveImage = "Save Image",
+        .exportPdf = "Export as PDF…",
         .update = "Update",
         .undo = "Undo",
         .redo = "Redo",
@@ -67,6 +68,8 @@ const TextSet& englishTexts() {
         .exportedImage = "Exported image ...",
         .exportedImages = "Exported images ...",
         .exportedDocument = "Exported document ...",
+        .pdfFilter = "PDF document",
+        .exportedPdf = "Exported as PDF: ",
 
         .pageLabel = "Page ",
 

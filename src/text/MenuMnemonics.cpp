@@ -27,6 +27,7 @@ const QHash<QString, QChar>& mnemonics() {
         // Files
         {"New", u'N'},
         {"Save Image", u'S'},
+        {"Export as PDF…", u'P'},
         {"Author", u'A'},
         {"Exit", u'x'},
         {"Read plain text", u'R'},
@@ -34,6 +35,7 @@ const QHash<QString, QChar>& mnemonics() {
         {"Write plain text without format", u'o'},
         {"Nuevo", u'N'},
         {"Grabar Imagen", u'G'},
+        {"Exportar como PDF…", u'P'},
         {"Autor", u'A'},
         {"Salir", u'S'},
         {"Leer texto plano", u'L'},

@@ -15,6 +15,7 @@ const TextSet& spanishTexts() {
         .gdiFailure = "Error inicializando GDI+ ... (El programa necesita XP ó superior ...)",
         .gdiFailureTitle = "",
         .saveImage = "Grabar Imagen",
+        .exportPdf = "Exportar como PDF…",
         .update = "Actualizar",
         .undo = "Deshacer",
         .redo = "Rehacer",
@@ -67,6 +68,8 @@ const TextSet& spanishTexts() {
         .exportedImage = "Imagen exportada ...",
         .exportedImages = "Imagenes exportadas ...",
         .exportedDocument = "Documento exportado ...",
+        .pdfFilter = "Documento PDF",
+        .exportedPdf = "Exportado como PDF: ",
 
         .pageLabel = "Página ",
 

@@ -16,7 +16,7 @@ struct TextSet {
     // FOLIA: main window and menus
     QString gdiFailure;
     QString gdiFailureTitle; // empty: the platform's own title
-    QString saveImage, update, undo, redo, goTo, personalize, setUp;
+    QString saveImage, exportPdf, update, undo, redo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
         underlineDefinition, removeMarks;
@@ -39,6 +39,8 @@ struct TextSet {
     // A text given at start while a document is there: replaceDocumenta, the path, replaceDocumentb
     QString replaceDocumenta, replaceDocumentb;
     QString exportedImage, exportedImages, exportedDocument;
+    QString pdfFilter;   // the save dialog of "Export as PDF…"
+    QString exportedPdf; // the PDF file was written; its path follows
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number

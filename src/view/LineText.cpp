@@ -5,6 +5,8 @@
 #include "RowLayout.h"
 #include "document/LineRecord.h"
 
+#include <algorithm>
+
 namespace folia {
 namespace {
 
@@ -20,10 +22,20 @@ QByteArray withoutSymbolTokens(QByteArray shown) {
 } // namespace
 
 void drawLineText(QPainter& painter, const LineRecord& record, int row) {
+    drawLineText(painter, record, row, {});
+}
+
+void drawLineText(QPainter& painter, const LineRecord& record, int row,
+                  const std::vector<PieceRange>& leftOut) {
     const QByteArray shown = shownText(record);
     const int column = firstTextColumn(alignmentOf(record), int(shown.size()));
-    drawGridText(painter, column, row, withoutSymbolTokens(shown), GridFontStyle::Normal,
-                 Qt::black);
+    QByteArray written = withoutSymbolTokens(shown);
+    for (const PieceRange& range : leftOut) {
+        if (range.row != row) continue;
+        for (int c = std::max(range.first, column); c <= range.last; ++c)
+            if (c - column < written.size()) written[c - column] = ' ';
+    }
+    drawGridText(painter, column, row, written, GridFontStyle::Normal, Qt::black);
 }
 
 } // namespace folia

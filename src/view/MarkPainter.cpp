@@ -42,8 +42,21 @@ void drawDottedLine(QPainter& painter, int from, int to, int y) {
         painter.fillRect(x, y, 1, 1, Qt::black);
 }
 
+// Rows whose pieces and links are drawn: marked and without an alignment code.
+bool drawsPieces(const LineRecord& record) {
+    return record.hasMarks == 1 && alignmentOf(record) == RowAlignment::None;
+}
+
+bool drawsLinkList(const LineRecord& record) {
+    return record.linkKind > 0 && record.linkKind < 3;
+}
+
+bool isDrawnLink(const LinkMark& link) {
+    return link.code.startsWith("1E") || link.code.startsWith("2E");
+}
+
 void drawLinks(QPainter& painter, const PageContext& context, const LineRecord& record) {
-    if (record.linkKind <= 0 || record.linkKind >= 3) return;
+    if (!drawsLinkList(record)) return;
     for (const LinkMark& link : linkMarks(record)) {
         const auto [column, text] = charactersIn(context, link.range);
         if (link.code.startsWith("1E")) {
@@ -98,7 +111,7 @@ void drawMarks(QPainter& painter, const PageContext& context) {
     const Document& document = context.document;
     for (int row = grid::kRows; row >= 1; --row) {
         const LineRecord& record = document.row(context.page, row);
-        if (record.hasMarks != 1 || alignmentOf(record) != RowAlignment::None) continue;
+        if (!drawsPieces(record)) continue;
         drawLinks(painter, context, record);
         drawTwoColourPieces(painter, context, record);
         drawBoldPieces(painter, context, record);
@@ -114,6 +127,22 @@ void drawMarks(QPainter& painter, const PageContext& context) {
         drawBrackets(painter, context, record);
         drawHorizontalPieces(painter, context, record);
     }
+}
+
+std::vector<PieceRange> rewrittenRanges(const PageContext& context) {
+    std::vector<PieceRange> ranges;
+    for (int row = 1; row <= grid::kRows; ++row) {
+        const LineRecord& record = context.document.row(context.page, row);
+        if (!drawsPieces(record)) continue;
+        if (drawsLinkList(record))
+            for (const LinkMark& link : linkMarks(record))
+                if (isDrawnLink(link)) ranges.push_back(link.range);
+        for (const TwoColourPiece& piece : twoColourPieces(record))
+            ranges.push_back(piece.range);
+        for (const PieceRange& range : boldPieces(record))
+            ranges.push_back(range);
+    }
+    return ranges;
 }
 
 } // namespace folia

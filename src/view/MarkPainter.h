@@ -1,5 +1,9 @@
 #pragma once
 
+#include "MarkLists.h"
+
+#include <vector>
+
 class QPainter;
 
 namespace folia {
@@ -12,5 +16,9 @@ struct PageContext;
 // horizontal pieces again) on marked rows that are not centred or right-aligned, so that
 // lines stay on top.
 void drawMarks(QPainter& painter, const PageContext& context);
+
+// The characters that drawMarks writes again over the row texts (page links, definitions,
+// two-colour and bold pieces), as ranges of grid columns on their rows.
+std::vector<PieceRange> rewrittenRanges(const PageContext& context);
 
 } // namespace folia

@@ -13,6 +13,7 @@
 #include "output/PageFurniture.h"
 #include "settings/Settings.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace folia {
@@ -32,28 +33,43 @@ PageContext contextFor(const Document& document, int page, const PageStyle& styl
     };
 }
 
+bool keepsText(const QPainter& painter) {
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
 } // namespace
 
 void paintPage(QImage& surface, const Document& document, int page, const PageLook& look,
                const PageStyle& style, PictureLoader& pictures) {
-    const PageContext context = contextFor(document, page, style, look.guideOn ? look.guideRow : 0);
     {
         QPainter painter(&surface);
-        drawPictures(painter, document, page, pictures);
-        drawMarks(painter, context);
-        for (int row = 1; row <= grid::kRows; ++row) {
-            const LineRecord& record = document.row(page, row);
-            if (record.lineNumber <= 0) continue;
-            drawLineText(painter, record, row);
-            drawInlineSymbols(painter, record, row, context.symbolBacking(row));
-            if (row == context.guideRow) {
-                drawGuideBar(painter, row, look.guideOutline, context.guideFill);
-                drawLineText(painter, record, row);
-            }
-        }
-        drawMarks(painter, context);
+        paintPage(painter, document, page, look, style, pictures);
     }
     if (look.guideOn) drawPageFurniture(surface, page, style.settings, style.texts, true);
+}
+
+void paintPage(QPainter& painter, const Document& document, int page, const PageLook& look,
+               const PageStyle& style, PictureLoader& pictures) {
+    const PageContext context = contextFor(document, page, style, look.guideOn ? look.guideRow : 0);
+    // A device that keeps text (a PDF file) holds each character once, to be searched and
+    // copied as the row reads: the marks are drawn on top only, which covers all that
+    // drawing them first shows, and the row texts leave out the characters they rewrite.
+    const bool textOnce = keepsText(painter);
+    const std::vector<PieceRange> leftOut =
+        textOnce ? rewrittenRanges(context) : std::vector<PieceRange>{};
+    drawPictures(painter, document, page, pictures);
+    if (!textOnce) drawMarks(painter, context);
+    for (int row = 1; row <= grid::kRows; ++row) {
+        const LineRecord& record = document.row(page, row);
+        if (record.lineNumber <= 0) continue;
+        drawLineText(painter, record, row, leftOut);
+        drawInlineSymbols(painter, record, row, context.symbolBacking(row));
+        if (row == context.guideRow) {
+            drawGuideBar(painter, row, look.guideOutline, context.guideFill);
+            drawLineText(painter, record, row, leftOut);
+        }
+    }
+    drawMarks(painter, context);
 }
 
 PageLook withOutline(PageLook look) {

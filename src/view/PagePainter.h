@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class QImage;
+class QPainter;
 
 namespace folia {
 
@@ -26,6 +27,10 @@ struct PageStyle {
 // bar on its row, then the marks again on top and the page furniture (screen mode).
 // Clears nothing. Pictures are loaded through `pictures`, which reports those that fail.
 void paintPage(QImage& surface, const Document& document, int page, const PageLook& look,
+               const PageStyle& style, PictureLoader& pictures);
+// The page's content alone (no furniture) through a painter, on any device: the one
+// drawing of a page for the screen, images, printing and PDF files.
+void paintPage(QPainter& painter, const Document& document, int page, const PageLook& look,
                const PageStyle& style, PictureLoader& pictures);
 
 // A guide bar gets a fresh outline at each drawing, kept in the look so that the same

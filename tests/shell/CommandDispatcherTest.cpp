@@ -5,6 +5,8 @@
 #include "shell/MenuStates.h"
 #include "shell/StartUp.h"
 
+#include <QDir>
+
 using namespace folia;
 using namespace folia::test;
 
@@ -222,6 +224,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_EQ(view.busyStarts, view.busyStops);
     EXPECT_GT(view.pageFocused, 0);
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
+    EXPECT_TRUE(view.isEnabled(command::ExportPdf));
     waitForSnapshot(state, view, prompts);
     EXPECT_FALSE(menuStates(state, mode())[command::Undo].enabled) << "a new document's history";
     EXPECT_FALSE(state.dialogBusy);
@@ -231,6 +234,37 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     commands.dispatch(command::New); // the second time starts where the first file was
     EXPECT_EQ(prompts.dialogs[1].initialName, "text.txt");
     EXPECT_EQ(prompts.dialogs[1].initialFolder, folder.path());
+}
+
+TEST_F(Commands, ExportAsPdfWritesTheChosenFileWholeAndNamesIt) {
+    commands.dispatch(command::ExportPdf); // no document: no dialog
+    EXPECT_TRUE(prompts.dialogs.isEmpty());
+
+    makeDocument(3);
+    const QString path = folder.filePath("study.pdf");
+    prompts.fileAnswers = {path};
+    commands.dispatch(command::ExportPdf);
+    ASSERT_EQ(prompts.dialogs.size(), 1);
+    EXPECT_EQ(prompts.dialogs[0].filterPattern, "*.pdf");
+    EXPECT_EQ(prompts.dialogs[0].defaultExtension, "pdf");
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, "Exported as PDF: " + QDir::toNativeSeparators(path));
+    EXPECT_GT(view.busyStarts, 0);
+    EXPECT_EQ(view.busyStarts, view.busyStops);
+    EXPECT_FALSE(state.dialogBusy);
+
+    // A file that cannot be written is told as every failed write, and nothing else.
+    prompts.fileAnswers = {folder.filePath("no such folder/study.pdf")};
+    commands.dispatch(command::ExportPdf);
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(prompts.messages[1].text.startsWith("The file could not be written: "));
+    prompts.fileAnswers = {}; // cancelled: nothing at all
+    commands.dispatch(command::ExportPdf);
+    EXPECT_EQ(prompts.messages.size(), 2);
 }
 
 TEST_F(Commands, NewTellsHowManyCharactersHadToBeReplaced) {
