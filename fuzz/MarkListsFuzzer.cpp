@@ -4,11 +4,11 @@
 
 #include "FuzzSupport.h"
 #include "FuzzedPage.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
+#include "marks/MarkEntryBuilders.h"
+#include "marks/MarkLists.h"
 #include "view/InlineSymbols.h"
 #include "view/LinkFollowing.h"
-#include "view/MarkEntryBuilders.h"
-#include "view/MarkLists.h"
 #include "view/RowLayout.h"
 
 #include <algorithm>

@@ -5,6 +5,7 @@ Run from anywhere: /usr/bin/python3 tools/make_fuzz_seeds.py
 Each seed is a small, valid example of what its harness reads, so that the fuzzer starts
 from inputs that reach deep into the reader rather than from nothing.
 """
+import hashlib
 import os
 import struct
 
@@ -56,6 +57,30 @@ def cache_seeds():
     write("cache_file_fuzzer", "out-of-order", record(line=66, page=2, row=1, text="late")
           + record(line=1, page=1, row=1, text="early", alignment="AL2")
           + record(line=3, page=999, row=1, text="off the table"))
+
+
+def journal(length, spans, checksum="by the harness"):
+    """A cache journal (src/document/CacheJournal.cpp). By default the image ends in an odd
+    byte, which the harness replaces by the checksum; otherwise the checksum is written."""
+    body = b"FOLIAJN1" + struct.pack("<qI", length, len(spans))
+    for offset, data in spans:
+        body += struct.pack("<qI", offset, len(data)) + data
+    if checksum == "by the harness":
+        return body + b"\x01"
+    return body + hashlib.sha256(body).digest()
+
+
+def journal_seeds():
+    two_records = 2 * RECORD
+    serial = struct.pack("<i", 9)
+    write("cache_journal_fuzzer", "underline-and-serials", journal(two_records, [
+        (2058, serial), (RECORD + 122, b"1,3,10;\x00"), (RECORD + 2058, serial)]))
+    write("cache_journal_fuzzer", "end-of-file", journal(two_records, [(two_records - 4, b"tail")]))
+    write("cache_journal_fuzzer", "checksummed", journal(two_records, [(574, b"\x01\x00\x00\x00")],
+                                                         checksum="written"))
+    write("cache_journal_fuzzer", "other-length", journal(3 * RECORD, [(0, b"x")]))
+    write("cache_journal_fuzzer", "cut", journal(two_records, [(8, b"new text")],
+                                                 checksum="written")[:-9])
 
 
 SETTINGS = """[Fichero]\r\nFormato= 3305\r\n[Control_Subrayado]\r\nForma= 1\r\n""" + "".join(
@@ -147,6 +172,7 @@ def favourites_seeds():
 
 if __name__ == "__main__":
     cache_seeds()
+    journal_seeds()
     settings_seeds()
     page_seeds()
     import_seeds()

@@ -1,7 +1,10 @@
 // Saving and loading a full document: 200 pages of 65 rows, every row with marks.
 // Reports the time of each beside copying the same file, and the memory the loaded
-// record table takes.
+// record table takes. The snapshots of one underline, of a new link and of an unchanged
+// document, written in place, are measured beside the whole save: time until on disk
+// and the bytes the process wrote (write_bytes of /proc/self/io).
 #include "document/CacheFile.h"
+#include "support/WrittenBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +13,7 @@
 #include <malloc.h>
 
 using namespace folia;
+using folia::bench::writtenBytes;
 
 namespace {
 
@@ -53,9 +57,52 @@ const QString& savedPath() {
 void saveFullDocument(benchmark::State& state) {
     const Document d = fullDocument();
     const QString path = benchFolder() + "/save.04";
+    const double before = writtenBytes();
     for (auto _ : state)
         benchmark::DoNotOptimize(saveCache(d, path));
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
+    state.counters["written_KB"] = (writtenBytes() - before) / 1024 / double(state.iterations());
+}
+
+// A snapshot after `change`, written over the file that holds the document before it.
+template <typename Change> void snapshotInPlace(benchmark::State& state, Change change) {
+    Document d = fullDocument();
+    const QString path = benchFolder() + "/in-place.04";
+    CacheSnapshot onDisk = snapshotOf(d);
+    saveCache(onDisk, path);
+    double written = 0;
+    int iteration = 0;
+    for (auto _ : state) {
+        change(d, iteration++);
+        const double before = writtenBytes();
+        CacheSnapshot next = snapshotOf(d);
+        benchmark::DoNotOptimize(saveCacheChanges(onDisk, next, path));
+        written += writtenBytes() - before;
+        state.PauseTiming();
+        onDisk = std::move(next); // the old snapshot let go outside the measure
+        state.ResumeTiming();
+    }
+    state.counters["written_KB"] = written / 1024 / double(state.iterations());
+}
+
+void underlineRow(Document& d, int iteration) {
+    LineRecord& r = d.editRow(1 + iteration % Document::kMaxPages, 1 + iteration % 65);
+    r.setText(TextField::HorizontalMarks, "12,3,40;12,50,60;" + QByteArray::number(iteration));
+}
+
+void oneUnderline(benchmark::State& state) {
+    snapshotInPlace(state, underlineRow);
+}
+
+void oneNewLink(benchmark::State& state) {
+    snapshotInPlace(state, [](Document& d, int iteration) {
+        ++d.markSerial;
+        underlineRow(d, iteration);
+    });
+}
+
+void nothingChanged(benchmark::State& state) {
+    snapshotInPlace(state, [](Document&, int) {});
 }
 
 void loadFullDocument(benchmark::State& state) {
@@ -90,6 +137,9 @@ void recordTableMemory(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(saveFullDocument)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(oneUnderline)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(oneNewLink)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(nothingChanged)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(loadFullDocument)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(copyTheSameFile)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(recordTableMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -14,6 +14,7 @@
 #include "shell/PageInteraction.h"
 #include "support/BenchDocument.h"
 #include "support/IdleView.h"
+#include "support/WrittenBytes.h"
 #include "text/TextSet.h"
 #include "ui/folia/MainWindow.h"
 
@@ -150,7 +151,9 @@ struct LoadedCommands {
         : app(englishTexts()), interaction(app, view, prompts),
           commands(app, view, prompts, interaction) {
         setProgramFolder(freshFolder(pages));
-        loadCache(app.document, cachePath());
+        CacheSnapshot asRead;
+        loadCache(app.document, cachePath(), nullptr, &asRead);
+        app.snapshots.fileWasRead(std::move(asRead), cachePath()); // as a start-up does
         app.documentPresent = true;
         app.currentPage = 1;
     }
@@ -161,25 +164,58 @@ struct LoadedCommands {
     CommandDispatcher commands;
 };
 
-// How long the window is held by one mark: ticking row 5 and underlining it whole, the
-// undo snapshot included as far as the window waits for it. Beside it, how much longer
-// the snapshot takes to be on disk.
+// Ticks row 5 in tick mode and underlines it whole.
+void underlineRowFive(LoadedCommands& loaded) {
+    loaded.interaction.mode().tickModeOn(tickbox::Shape::Square);
+    loaded.interaction.mode().toggleTick(5); // the command clears it again
+    loaded.commands.dispatch(command::UnderlineFullHorizontal);
+}
+
+// How long the window is held by one mark, the undo snapshot included as far as the
+// window waits for it. Beside it, how much longer the snapshot takes to be on disk, and
+// the bytes it writes (the previous mark's record).
 void oneMarkCommand(benchmark::State& state) {
     LoadedCommands loaded(int(state.range(0)));
+    underlineRowFive(loaded); // from here on, each snapshot holds one changed record
     std::vector<double> figure;
     std::vector<double> onDisk;
-    loaded.interaction.mode().tickModeOn(tickbox::Shape::Square);
+    std::vector<double> written;
     for (auto _ : state) {
-        loaded.interaction.mode().toggleTick(5); // the command clears it again
-        const double ms =
-            millisecondsOf([&] { loaded.commands.dispatch(command::UnderlineFullHorizontal); });
+        waitForSnapshot(loaded.app, loaded.view, loaded.prompts);
+        const double before = bench::writtenBytes();
+        const double ms = millisecondsOf([&] { underlineRowFive(loaded); });
         state.SetIterationTime(ms / 1000);
         figure.push_back(ms);
         onDisk.push_back(
             millisecondsOf([&] { waitForSnapshot(loaded.app, loaded.view, loaded.prompts); }));
+        written.push_back(bench::writtenBytes() - before);
     }
     report(state, figure, 0);
     state.counters["then_on_disk_ms"] = median(onDisk);
+    state.counters["written_KB"] = median(written) / 1024;
+    // Beside it, the same document written whole, as every snapshot was before.
+    const double before = bench::writtenBytes();
+    state.counters["whole_file_ms"] = millisecondsOf(
+        [&] { saveCache(loaded.app.document, cachePath() + QStringLiteral(".whole")); });
+    state.counters["whole_file_KB"] = (bench::writtenBytes() - before) / 1024;
+    QFile::remove(cachePath() + QStringLiteral(".whole"));
+}
+
+// "Exit" after a session of ten marks, each of them written as the reader goes on: the
+// document's last change and the settings are written.
+void exitAfterMarks(benchmark::State& state) {
+    std::vector<double> figure;
+    for (auto _ : state) {
+        LoadedCommands loaded(int(state.range(0)));
+        for (int mark = 0; mark < 10; ++mark) {
+            underlineRowFive(loaded);
+            waitForSnapshot(loaded.app, loaded.view, loaded.prompts);
+        }
+        const double ms = millisecondsOf([&] { loaded.commands.dispatch(command::Exit); });
+        state.SetIterationTime(ms / 1000);
+        figure.push_back(ms);
+    }
+    report(state, figure, 0);
 }
 
 // How long the window is held by "Undo" and by "Redo" of a mark, each step showing its
@@ -275,6 +311,7 @@ BENCHMARK(startUpToFirstPage)->Apply(eachSize);
 BENCHMARK(loadOfCache)->Apply(eachSize);
 BENCHMARK(oneMarkCommand)->Apply(eachSize);
 BENCHMARK(undoAndRedo)->Apply(eachSize);
+BENCHMARK(exitAfterMarks)->Apply(eachSize);
 BENCHMARK(update)->Apply(eachSize);
 BENCHMARK(guideOff)->Apply(eachSize);
 BENCHMARK(peakRssOfStartUp)->ArgName("pages")->Arg(200)->Iterations(1);

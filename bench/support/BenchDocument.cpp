@@ -1,7 +1,7 @@
 #include "BenchDocument.h"
 
 #include "document/CacheFile.h"
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 
 #include <random>
 

@@ -1,9 +1,9 @@
+#include "marks/MarkEntryBuilders.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
 #include "shell/AppState.h"
 #include "shell/PageRenderer.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -38,6 +38,10 @@ WriteResult failed(const QSaveFile& file, int errorNumber) {
 
 } // namespace
 
+WriteResult writeFailureOf(int errorNumber) {
+    return {failureOf(errorNumber), errorNumber, qt_error_string(errorNumber)};
+}
+
 WriteResult writeFileAtomically(const QString& path,
                                 const std::function<bool(const AppendBytes&)>& produce) {
     const QFileInfo target(path);

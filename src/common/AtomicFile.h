@@ -27,6 +27,9 @@ struct WriteResult {
     explicit operator bool() const { return ok(); }
 };
 
+// The failure a system error number stands for, with the system's own text.
+WriteResult writeFailureOf(int errorNumber);
+
 // Every file the programs write goes through here: the bytes go to a temporary file in
 // the same folder, which then replaces the target in one rename. A crash, a full disk
 // or a failed write leaves the previous file as it was. Nothing is written through a

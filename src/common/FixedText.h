@@ -10,10 +10,4 @@ inline QByteArray cutToCapacity(const QByteArray& text, qsizetype capacity) {
     return capacity <= 0 ? QByteArray() : text.left(capacity - 1);
 }
 
-// Appending to a fixed field keeps what fits and drops the rest silently.
-inline void appendWithinCapacity(QByteArray& field, const QByteArray& addition,
-                                 qsizetype capacity) {
-    field = cutToCapacity(field + addition, capacity);
-}
-
 } // namespace folia

@@ -1,12 +1,17 @@
 #include "CacheFile.h"
 
+#include "CacheFileChanges.h"
+#include "CacheJournal.h"
 #include "common/EventPump.h"
 #include "common/ProgramFolder.h"
 #include "common/RegularFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 #include <vector>
 
 namespace folia {
@@ -26,6 +31,22 @@ void pumpIfAny(EventPump* pump) {
     if (pump) pump->pump();
 }
 
+// A journal must not outlive the file it was made for: the change a pending one describes
+// is completed, then the journal is gone for good before a whole file replaces cache.04.
+WriteResult clearJournal(const QString& path) {
+    recoverJournal(path);
+    if (removeJournal(path)) return {};
+    return writeFailureOf(errno);
+}
+
+// The file still stands as it was last written or read: the length of `onDisk`, and no
+// change pending in the journal.
+bool fileHolds(const CacheSnapshot& onDisk, const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.size() == qint64(onDisk.records.size()) * kRecordSize &&
+           !journalPending(path);
+}
+
 } // namespace
 
 QString cachePath() {
@@ -34,7 +55,9 @@ QString cachePath() {
 
 CacheSnapshot snapshotOf(const Document& document) {
     CacheSnapshot snapshot;
-    for (int page = 1; page <= document.pageCount && page <= Document::kMaxPages; ++page) {
+    const int pages = std::clamp(document.pageCount, 0, Document::kMaxPages);
+    snapshot.records.reserve(size_t(pages) * Document::kRowsPerPage);
+    for (int page = 1; page <= pages; ++page) {
         for (int row = 1; row <= Document::kRowsPerPage; ++row) {
             const LineRecord& stored = document.row(page, row);
             if (!stored.isPresent()) continue;
@@ -47,6 +70,7 @@ CacheSnapshot snapshotOf(const Document& document) {
 }
 
 WriteResult saveCache(const CacheSnapshot& snapshot, const QString& path) {
+    if (WriteResult cleared = clearJournal(path); !cleared) return cleared;
     return writeFileAtomically(path, [&](const AppendBytes& append) {
         // Images are put together a batch at a time, so that the file gets few large writes.
         const auto batch = newBatch();
@@ -65,13 +89,30 @@ WriteResult saveCache(const Document& document, const QString& path) {
     return saveCache(snapshotOf(document), path);
 }
 
-bool loadCache(Document& document, const QString& path, EventPump* pump) {
+WriteResult saveCacheChanges(const CacheSnapshot& onDisk, const CacheSnapshot& next,
+                             const QString& path, DiskWrites& disk) {
+    const std::optional<CacheJournal> changes = changesBetween(onDisk, next);
+    if (!changes || !fileHolds(onDisk, path)) return saveCache(next, path);
+    if (changes->spans.empty()) return {};
+    return writeThroughJournal(path, *changes, disk);
+}
+
+FileStamp fileStamp(const QString& path) {
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {};
+    return {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+bool loadCache(Document& document, const QString& path, EventPump* pump, CacheSnapshot* asRead) {
     QFile file(path);
     if (!openRegularFileForReading(file, QIODevice::Unbuffered)) return false;
     const qint64 length = file.size();
     if (length <= 0 || length % kRecordSize != 0) return false;
 
     Document loaded;
+    CacheSnapshot read;
+    if (asRead) read.records.reserve(size_t(length / kRecordSize));
     bool anyStored = false;
     // A batch buffer is small enough to stay in the processor's cache while its records
     // are taken apart.
@@ -81,6 +122,7 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
         if (file.read(batch.get(), count * kRecordSize) != count * kRecordSize) return false;
         for (qint64 k = 0; k < count; ++k) {
             LineRecord record = LineRecord::fromImage(batch.get() + k * kRecordSize);
+            if (asRead) read.records.push_back(record);
             if (first + k == 0) {
                 loaded.markSerial = record.markSerial;
                 loaded.reservedValue = record.reservedValue;
@@ -98,6 +140,7 @@ bool loadCache(Document& document, const QString& path, EventPump* pump) {
     }
     if (!anyStored) return false;
     document = std::move(loaded);
+    if (asRead) *asRead = std::move(read);
     return true;
 }
 

@@ -22,12 +22,17 @@ public:
 
     // The record at (page, row); an empty record for an unused or invalid place.
     const LineRecord& row(int page, int row) const;
-    // The record at (page, row) for changing it, created empty when missing. The place
-    // must be valid.
+    // The record at (page, row) for changing it, created empty when missing. A place
+    // outside the table gives a record that no page holds: changes to it are dropped.
     LineRecord& editRow(int page, int row);
 
     // Empties the whole table and the document-wide values.
     void clear();
+
+    // Changes whenever a record may have changed (a record given for changing, the table
+    // emptied), and is never the same for two tables: what is worked out from the records
+    // can be kept until it changes.
+    uint64_t stamp() const { return m_stamp; }
 
     int pageCount = 0;
     int32_t markSerial = 0;    // counter of links and definitions
@@ -39,6 +44,8 @@ private:
     // One past the last place given a record since the table was last emptied: what
     // emptying it must look at.
     size_t m_usedEnd = 0;
+    uint64_t m_stamp;
+    void takeNewStamp();
 };
 
 } // namespace folia

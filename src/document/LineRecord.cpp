@@ -35,7 +35,7 @@ enum IntOffset : int {
     PageAt = 4,
     HasMarksAt = 574,
     LinkKindAt = 2054,
-    MarkSerialAt = 2058,
+    MarkSerialAt = LineRecord::kMarkSerialOffset,
     HasBoldAt = 14490,
     ReservedValueAt = 14494,
     LineOnPageAt = 26926,

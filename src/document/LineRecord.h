@@ -43,6 +43,8 @@ struct GeometryTail {
 // up to its last non-zero byte, so empty fields and empty rows cost almost nothing.
 struct LineRecord {
     static constexpr int kImageSize = 32724;
+    // Where the copy of the document's mark serial stands in the image (4 bytes).
+    static constexpr int kMarkSerialOffset = 2058;
 
     int32_t lineNumber = 0; // > 0 marks a present line
     int32_t page = 0;

@@ -1,10 +1,8 @@
 #include "TextImport.h"
 
 #include "Document.h"
-#include "PageSurfaces.h"
 #include "common/Cp1252FileReader.h"
 #include "common/EventPump.h"
-#include "output/PictureLoader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,17 +55,11 @@ private:
 // Fills the document row by row, page after page.
 class Importer {
 public:
-    Importer(Document& document, PageSurfaces& surfaces, PictureLoader& pictures,
-             const PageStarted& pageStarted)
-        : m_document(document), m_surfaces(surfaces), m_pictures(pictures),
-          m_pageStarted(pageStarted) {}
+    Importer(Document& document, const PictureHeight& pictureHeight, const PageStarted& pageStarted)
+        : m_document(document), m_pictureHeight(pictureHeight), m_pageStarted(pageStarted) {}
 
     void start() {
         m_document.clear();
-        // The import has told about the pictures it could not load; drawing the pages
-        // later stays quiet about them.
-        m_surfaces.markAllStale(PageLook{}, false);
-        m_surfaces.view().fill(Qt::white);
         beginPage(1);
     }
 
@@ -107,8 +99,7 @@ private:
     // all with the same line number; one that does not fit on the rest of the page is
     // dropped and leaves its row empty. A missing file (height 0) still takes its row.
     void placePicture(const QByteArray& path) {
-        const std::optional<QImage> picture = m_pictures.load(path, 0, 0, false);
-        const int height = picture ? picture->height() : 0;
+        const int height = m_pictureHeight(path);
         if (kRowHeight * (Document::kRowsPerPage - m_row) <= height) return;
         const int extraRows = height / kRowHeight;
         for (int row = m_row; row <= m_row + extraRows; ++row)
@@ -121,8 +112,7 @@ private:
     }
 
     Document& m_document;
-    PageSurfaces& m_surfaces;
-    PictureLoader& m_pictures;
+    const PictureHeight& m_pictureHeight;
     const PageStarted& m_pageStarted;
     int m_page = 1;
     int m_row = 0;
@@ -149,16 +139,15 @@ bool isReadableTextFile(const QString& path) {
     return openForReading(file);
 }
 
-std::optional<ImportedText> importText(Document& document, PageSurfaces& surfaces,
-                                       PictureLoader& pictures, const QString& path,
-                                       const PageStarted& pageStarted) {
+std::optional<ImportedText> importText(Document& document, const PictureHeight& pictureHeight,
+                                       const QString& path, const PageStarted& pageStarted) {
     QFile file(path);
     if (!openForReading(file)) return std::nullopt;
 
     EventPump pump;
     Cp1252FileReader source(file, pump);
     LineReader reader(source);
-    Importer importer(document, surfaces, pictures, pageStarted);
+    Importer importer(document, pictureHeight, pageStarted);
     importer.start();
     // Even an empty file gives one (empty) line.
     bool full = !importer.add(reader.next(kStoredLineLength));

@@ -3,7 +3,6 @@
 #include "PictureCache.h"
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
-#include "prompts/Prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +12,6 @@
 
 namespace folia {
 namespace {
-
-const QString kTitle = QStringLiteral("Programador");
 
 // Rounds a scaled side to whole pixels.
 int roundedSide(double value) {
@@ -28,8 +25,8 @@ bool fitsAllocationLimit(int width, int height) {
 
 } // namespace
 
-PictureLoader::PictureLoader(Prompts& prompts, PictureCache* decoded)
-    : m_prompts(prompts), m_decoded(decoded) {}
+PictureLoader::PictureLoader(PictureProblems problems, PictureCache* decoded)
+    : m_problems(std::move(problems)), m_decoded(decoded) {}
 
 QString PictureLoader::resolvePath(const QByteArray& fileName) {
     QString path = fromCp1252(fileName);
@@ -54,8 +51,8 @@ QImage PictureLoader::decode(const QString& path, const QFileInfo& info) {
     return picture;
 }
 
-void PictureLoader::report(const QString& text) {
-    m_prompts.tell(text, kTitle);
+void PictureLoader::report(PictureProblem::Kind kind, const QString& shownName) const {
+    if (m_problems) m_problems({kind, shownName});
 }
 
 std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width, int height,
@@ -67,16 +64,13 @@ std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width,
     // No file's name holds a zero byte: asking the file system about one only draws a
     // warning from it.
     if (path.isEmpty() || path.contains(QChar(u'\0')) || !info.exists()) {
-        report(QStringLiteral("[GraphicLoadImageFileToBitmap] called on <") + shownName +
-               QStringLiteral("> Missing file"));
+        report(PictureProblem::Kind::Missing, shownName);
         return std::nullopt;
     }
 
     const QImage picture = info.isFile() ? decode(path, info) : QImage();
     if (picture.isNull()) {
-        report(QStringLiteral(
-                   "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <") +
-               shownName + QStringLiteral(">"));
+        report(PictureProblem::Kind::Unreadable, shownName);
         return std::nullopt;
     }
 
@@ -97,15 +91,10 @@ std::optional<QImage> PictureLoader::load(const QByteArray& fileName, int width,
     if (width <= 0 || height <= 0 || !fitsAllocationLimit(width, height)) return std::nullopt;
 
     // An opaque picture at its own size is already the bitmap: no copy is made.
-    if (picture.format() == QImage::Format_RGB32 && picture.size() == QSize(width, height)) {
-        m_lastWidth = naturalWidth;
-        m_lastHeight = naturalHeight;
+    if (picture.format() == QImage::Format_RGB32 && picture.size() == QSize(width, height))
         return picture;
-    }
     QImage bitmap(width, height, QImage::Format_RGB32);
     if (bitmap.isNull()) return std::nullopt;
-    m_lastWidth = naturalWidth;
-    m_lastHeight = naturalHeight;
     bitmap.fill(Qt::white);
     QPainter painter(&bitmap);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

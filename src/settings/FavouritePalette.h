@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AtomicFile.h"
+#include "common/ColourWord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,7 +40,7 @@ public:
     static constexpr int kCellSize = 25;
     static constexpr int kRecordSize = 24;
     static constexpr int kFileSize = kColumns * kRows * kRecordSize;
-    static constexpr uint32_t kWhite = 16777215;
+    static constexpr uint32_t kWhite = kWhiteWord;
 
     // Every cell zero: no swatch is drawn until a record names it.
     FavouritePalette() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ColourWord.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -49,13 +51,13 @@ struct PageNumberSettings {
 };
 
 struct ColourSettings {
-    int32_t horizontal = 255;          // "Sub_Horizontal"
-    int32_t vertical = 255;            // "Sub_Vertical"
-    int32_t twoColourFont = 16777215;  // "Sub_Fuente"
-    int32_t twoColourBackground = 255; // "Sub_Fondo"
-    int32_t link = 255;                // "Sub_Enlaces"
-    int32_t selector = 16750899;       // "Selector"
-    int32_t selectorText = 16777215;   // "Texto_Selector"
+    int32_t horizontal = 255;                    // "Sub_Horizontal"
+    int32_t vertical = 255;                      // "Sub_Vertical"
+    int32_t twoColourFont = int32_t(kWhiteWord); // "Sub_Fuente"
+    int32_t twoColourBackground = 255;           // "Sub_Fondo"
+    int32_t link = 255;                          // "Sub_Enlaces"
+    int32_t selector = 16750899;                 // "Selector"
+    int32_t selectorText = int32_t(kWhiteWord);  // "Texto_Selector"
 
     friend bool operator==(const ColourSettings&, const ColourSettings&) = default;
 };

@@ -3,10 +3,10 @@
 #include "SnapshotWriter.h"
 #include "document/Document.h"
 #include "document/DocumentHistory.h"
-#include "document/PageSurfaces.h"
 #include "output/OutputState.h"
 #include "output/PictureCache.h"
 #include "settings/Settings.h"
+#include "view/PageSurfaces.h"
 
 #include <QString>
 
@@ -50,10 +50,6 @@ struct AppState {
     uint32_t selectedColour = 0;
     // The page choice of "Save Image" and the print failures of the last batch.
     OutputState output;
-
-    // Colours that every start sets, whatever the settings file holds.
-    uint32_t pageBackground = 16777215;
-    uint32_t guideFill = 12632256;
 };
 
 } // namespace folia

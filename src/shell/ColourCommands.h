@@ -9,8 +9,8 @@ namespace folia {
 
 // The "Colors" commands that give the picked colour to a setting; each shows it on a swatch.
 inline constexpr std::initializer_list<int> kColourCommands = {
-    command::HorizontalColour, command::VerticalColour, command::TwoColourBackground,
-    command::TwoColourFont,    command::LinkColour,     command::SelectorColour,
+    command::HorizontalColour,  command::VerticalColour, command::TwoColourBackground,
+    command::TwoColourFont,     command::LinkColour,     command::SelectorColour,
     command::SelectorTextColour};
 
 // The setting that a colour command sets; the selector's text colour for any other id.

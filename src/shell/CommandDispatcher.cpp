@@ -126,10 +126,6 @@ bool CommandDispatcher::finished() const {
 
 // --- shared steps ---------------------------------------------------------------------
 
-void CommandDispatcher::snapshot() {
-    takeSnapshot(m_state, m_view, m_prompts);
-}
-
 void CommandDispatcher::redrawAllPagesThenCurrent() {
     // The other pages are drawn in the colours and settings of the moment they are shown.
     m_state.surfaces.markAllStale(guideLook(m_state, m_state.settings.position.guideOn != 0), true);
@@ -188,8 +184,8 @@ void CommandDispatcher::importDocument(const QString& path) {
     importTextFile(m_state, m_view, m_prompts, path);
     m_state.document.markSerial = serial;
     m_view.focusPage();
-    showView(m_state, m_view);
-    snapshot();
+    refreshView(m_state, m_view);
+    takeSnapshot(m_state, m_view, m_prompts, CacheWriteScope::Everything);
 }
 
 std::optional<QString> CommandDispatcher::chooseTextFile() {
@@ -274,7 +270,7 @@ void CommandDispatcher::goTo() {
     const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts);
     if (!answer) return;
     m_state.currentPage = saturateToInt32(lenientValue(toCp1252(*answer)));
-    showView(m_state, m_view);
+    refreshView(m_state, m_view);
     m_view.setCaption(
         pageCaptionUnaccented(m_state.texts, m_state.currentPage, m_state.document.pageCount));
 }

@@ -73,7 +73,6 @@ private:
     void toggleGuide();
     void openDialog(void (CommandDialogs::*open)());
 
-    void snapshot();
     void redrawAllPagesThenCurrent();
 
     AppState& m_state;

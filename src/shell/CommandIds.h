@@ -33,8 +33,9 @@ enum : int {
     SelectorColour = 1095,
     SelectorTextColour = 1096,
     ExportPdf = 1097,
-    Redo = 1098,
-    RemoveMarks = 1099,
+    Find = 1098, // opens and closes the find bar
+    Redo = 1099,
+    RemoveMarks = 1100,
 };
 
 } // namespace folia::command

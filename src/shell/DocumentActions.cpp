@@ -4,10 +4,10 @@
 #include "MainView.h"
 #include "PageActions.h"
 #include "PageRenderer.h"
+#include "PictureProblemReport.h"
 #include "common/EventPump.h"
 #include "document/CacheFile.h"
 #include "document/TextImport.h"
-#include "output/PictureLoader.h"
 #include "prompts/Prompts.h"
 #include "prompts/WriteFailureReport.h"
 #include "text/TextSet.h"
@@ -51,10 +51,10 @@ void reportEndOfWrite(AppState& state, MainView& view, Prompts& prompts, bool wa
 
 } // namespace
 
-void takeSnapshot(AppState& state, MainView& view, Prompts& prompts) {
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts, CacheWriteScope scope) {
     waitForSnapshot(state, view, prompts);
     state.stateBeingWritten = state.history.stateId();
-    state.snapshots.start(snapshotOf(state.document), cachePath());
+    state.snapshots.start(snapshotOf(state.document), cachePath(), scope);
 }
 
 void beginChange(AppState& state, MainView& view, Prompts& prompts, int page) {
@@ -86,7 +86,9 @@ WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts) {
 
 bool loadAndRerender(AppState& state, MainView& view) {
     const bool loaded = whileBusy(view, [&](EventPump& pump) {
-        if (!loadCache(state.document, cachePath(), &pump)) return false;
+        CacheSnapshot asRead;
+        if (!loadCache(state.document, cachePath(), &pump, &asRead)) return false;
+        state.snapshots.fileWasRead(std::move(asRead), cachePath());
         state.documentPresent = true;
         state.history.clear();
         state.fileState = state.history.stateId();
@@ -100,20 +102,27 @@ bool loadAndRerender(AppState& state, MainView& view) {
         showPageCaption(state, view);
         view.focusPage();
     }
-    showView(state, view);
+    refreshView(state, view);
     return loaded;
 }
 
 bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QString& path) {
     const TextSet& texts = state.texts;
-    PictureLoader pictures(prompts, &state.pictures);
+    PictureLoader pictures(tellPictureProblems(prompts), &state.pictures);
+    const auto pictureHeight = [&pictures](const QByteArray& name) {
+        const std::optional<QImage> picture = pictures.load(name, 0, 0, false);
+        return picture ? picture->height() : 0;
+    };
     view.startBusyAnimation();
-    const auto imported = importText(state.document, state.surfaces, pictures, path, [&](int page) {
+    const auto imported = importText(state.document, pictureHeight, path, [&](int page) {
         state.currentPage = page;
         view.setCaption(texts.pageWord + QString::number(page) + texts.importingSuffix);
     });
     view.stopBusyAnimation();
     if (!imported) return false;
+    // The import has told about the pictures it could not load; drawing the pages later
+    // stays quiet about them.
+    state.surfaces.markAllStale(PageLook{}, false);
     state.documentPresent = true;
     state.history.clear();
     state.currentPage = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/AtomicFile.h"
+#include "document/CacheFile.h"
 
 #include <QString>
 
@@ -10,10 +11,11 @@ struct AppState;
 class MainView;
 class Prompts;
 
-// The undo snapshot: the whole document goes to "cache.04", written on the snapshot
-// writer's thread while the window goes on; "Undo" and "Redo" are greyed until the write
-// has ended. A snapshot still in flight is waited for first.
-void takeSnapshot(AppState& state, MainView& view, Prompts& prompts);
+// The undo snapshot: the document goes to "cache.04" (what changed since the last one, or
+// all of it), written on the snapshot writer's thread while the window goes on; "Undo" and
+// "Redo" are greyed until the write has ended. A snapshot still in flight is waited for first.
+void takeSnapshot(AppState& state, MainView& view, Prompts& prompts,
+                  CacheWriteScope scope = CacheWriteScope::Changes);
 // Waits for the snapshot in flight (under the busy animation), then ends it: "Undo" back,
 // or the user told once that the file could not be written. Nothing when none is pending.
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts);

@@ -8,7 +8,6 @@
 #include "common/ProgramFolder.h"
 #include "output/PictureLoader.h"
 #include "prompts/Prompts.h"
-#include "prompts/QuietPrompts.h"
 #include "prompts/WriteFailureReport.h"
 #include "text/TextSet.h"
 #include "view/DocumentPdf.h"
@@ -22,8 +21,7 @@ namespace {
 // Pictures that cannot be loaded were reported when their pages were shown, so they are
 // not reported again for the file.
 std::optional<QByteArray> drawDocument(AppState& state, MainView& view) {
-    QuietPrompts quiet;
-    PictureLoader pictures(quiet, &state.pictures);
+    PictureLoader pictures([](const PictureProblem&) {}, &state.pictures);
     EventPump pump;
     view.startBusyAnimation();
     std::optional<QByteArray> pdf =

@@ -1,8 +1,9 @@
 #include "KeyboardCaret.h"
 
 #include "AppState.h"
-#include "document/PageSurfaces.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
+#include "view/PageSurfaces.h"
+#include "view/PageZoom.h"
 #include "view/RowLayout.h"
 
 #include <QPainter>
@@ -71,11 +72,7 @@ bool KeyboardCaret::moveRow(int step) {
 
 int KeyboardCaret::offsetShowingCaret(int offset) const {
     if (!m_cell) return offset;
-    const int top = grid::rowTop(m_cell->row), bottom = grid::rowBottom(m_cell->row);
-    if (top + offset < 0) return -top;
-    const int shown = m_state.surfaces.shownHeight();
-    if (bottom + offset > shown) return shown - bottom;
-    return offset;
+    return offsetShowingRow(offset, m_cell->row, m_state.surfaces.shownHeight());
 }
 
 void KeyboardCaret::paint(QPainter& painter, bool viewFocused) const {

@@ -1,6 +1,6 @@
 #include "MainWindowGeometry.h"
 
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 
 #include <algorithm>
 

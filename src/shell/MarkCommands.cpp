@@ -10,9 +10,9 @@
 #include "PagePrompt.h"
 #include "common/Cp1252.h"
 #include "common/EventPump.h"
+#include "marks/MarkEntryBuilders.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QElapsedTimer>
 #include <QThread>

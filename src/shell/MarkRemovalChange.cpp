@@ -3,7 +3,7 @@
 #include "AppState.h"
 #include "DocumentActions.h"
 #include "text/TextSet.h"
-#include "view/MarkRemoval.h"
+#include "marks/MarkRemoval.h"
 
 #include <vector>
 

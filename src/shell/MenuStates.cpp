@@ -21,10 +21,19 @@ constexpr std::initializer_list<int> kRangeCommands = {UnderlinePieceHorizontal,
                                                        UnderlinePieceBold, UnderlineDefinition};
 constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, Redo, GoTo};
 // Offered whatever the state.
-constexpr std::initializer_list<int> kOtherCommands = {
-    New, Exit, Author, SetUp, FavouriteColours, HorizontalColour, VerticalColour,
-    TwoColourBackground, TwoColourFont, LinkColour, SelectorColour, SelectorTextColour,
-    GuideReader};
+constexpr std::initializer_list<int> kOtherCommands = {New,
+                                                       Exit,
+                                                       Author,
+                                                       SetUp,
+                                                       FavouriteColours,
+                                                       HorizontalColour,
+                                                       VerticalColour,
+                                                       TwoColourBackground,
+                                                       TwoColourFont,
+                                                       LinkColour,
+                                                       SelectorColour,
+                                                       SelectorTextColour,
+                                                       GuideReader};
 
 // The groups each state offers.
 struct Offer {
@@ -73,6 +82,7 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     states[RemoveMarks].enabled = offer.range || offer.wholeRow;
     states[SaveImage].enabled = state.documentPresent;
     states[ExportPdf].enabled = state.documentPresent;
+    states[Find].enabled = state.documentPresent;
     CommandState& guide = states[GuideReader];
     guide.checkable = true;
     guide.checked = state.settings.position.guideOn == PositionSettings::kGuideShown;

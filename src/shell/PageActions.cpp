@@ -8,20 +8,16 @@
 
 namespace folia {
 
-void redrawPage(AppState& state, Prompts& prompts, bool screenMode) {
+void redrawPage(AppState& state, Prompts& prompts) {
     const int page = state.currentPage;
     state.surfaces.renew(page);
     renderPage(state, page, state.settings.position.guideOn != 0, prompts);
-    drawPageFurniture(state.surfaces.page(page), page, state.settings, state.texts, screenMode);
-}
-
-void showView(AppState& state, MainView& view) {
-    refreshView(state, view);
+    drawPageFurniture(state.surfaces.page(page), page, state.settings, state.texts, true);
 }
 
 void redrawAndShow(AppState& state, MainView& view, Prompts& prompts) {
     redrawPage(state, prompts);
-    showView(state, view);
+    refreshView(state, view);
 }
 
 } // namespace folia

@@ -7,10 +7,11 @@
 #include "PageRenderer.h"
 #include "PageViewDescription.h"
 #include "common/Cp1252.h"
+#include "marks/CharacterGrid.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
-#include "view/CharacterGrid.h"
 #include "view/LinkFollowing.h"
+#include "view/PageZoom.h"
 #include "view/RowLayout.h"
 #include "view/TickBoxes.h"
 
@@ -22,9 +23,7 @@ namespace {
 
 constexpr int kPageStep = 100;
 constexpr int kWheelStep = 15;
-constexpr int kLowestOffset = -561;  // half a page up
 constexpr int kLastPressColumn = 93; // presses further right are ignored
-constexpr int kControlWidth = 794;
 
 // Division that rounds towards minus infinity, so that a point above the page's top
 // edge falls in row 0, not row 1.
@@ -35,7 +34,7 @@ int floorDiv(int value, int divisor) {
 // The grid column under x, with x held on the control: a drag that leaves the control
 // ends at its edge.
 int columnUnder(int x) {
-    return std::clamp(x, 0, kControlWidth - 1) / grid::kCellWidth + 1;
+    return std::clamp(x, 0, PageSurfaces::kViewWidth - 1) / grid::kCellWidth + 1;
 }
 
 } // namespace
@@ -93,7 +92,7 @@ bool PageInteraction::keyPressed(int qtKey) {
         if (m_guide.isOn()) moveGuide(qtKey == Qt::Key_Down);
         break;
     case Qt::Key_PageDown:
-        if (m_state.viewOffset > kLowestOffset) m_state.viewOffset -= kPageStep;
+        if (m_state.viewOffset > PageSurfaces::kLowestKeyOffset) m_state.viewOffset -= kPageStep;
         refreshView(m_state, m_view);
         break;
     case Qt::Key_PageUp:
@@ -101,7 +100,7 @@ bool PageInteraction::keyPressed(int qtKey) {
         refreshView(m_state, m_view);
         break;
     case Qt::Key_End:
-        m_state.viewOffset = kLowestOffset;
+        m_state.viewOffset = PageSurfaces::kLowestKeyOffset;
         refreshView(m_state, m_view);
         break;
     case Qt::Key_Home:
@@ -160,6 +159,16 @@ void PageInteraction::scrollTo(int offset) {
     refreshView(m_state, m_view);
 }
 
+void PageInteraction::showPlace(int page, int row) {
+    const bool turning = page != m_state.currentPage;
+    m_state.currentPage = page;
+    m_state.viewOffset = offsetShowingRow(m_state.viewOffset, row, m_state.surfaces.shownHeight());
+    if (turning)
+        showCurrentPage(false);
+    else
+        refreshView(m_state, m_view);
+}
+
 void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {
     m_state.surfaces.setShownHeight(shownHeight);
     m_state.surfaces.setPixelRatio(pixelRatio);
@@ -167,7 +176,7 @@ void PageInteraction::showViewPart(int shownHeight, double pixelRatio) {
 }
 
 void PageInteraction::scrollBy(int pixels) {
-    if (pixels < 0 ? m_state.viewOffset > kLowestOffset : m_state.viewOffset < 0)
+    if (pixels < 0 ? m_state.viewOffset > PageSurfaces::kLowestKeyOffset : m_state.viewOffset < 0)
         m_state.viewOffset += pixels;
 }
 

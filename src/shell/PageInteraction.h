@@ -55,6 +55,8 @@ public:
     void rightPressed(int x, int y);
     // The scroll bar's move: the page at that offset.
     void scrollTo(int offset);
+    // Turns to `page`, if it is not the current one, and scrolls as little as shows `row`.
+    void showPlace(int page, int row);
     // The page view shows that much of the view's height, `pixelRatio` device pixels to a
     // page pixel; a new ratio draws the current page again with what is under way on it.
     void showViewPart(int shownHeight, double pixelRatio);

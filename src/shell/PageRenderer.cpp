@@ -2,8 +2,9 @@
 
 #include "AppState.h"
 #include "MainView.h"
+#include "PictureProblemReport.h"
+#include "common/ColourWord.h"
 #include "output/PageFurniture.h"
-#include "output/PictureLoader.h"
 #include "prompts/Prompts.h"
 #include "prompts/QuietPrompts.h"
 #include "text/TextSet.h"
@@ -16,14 +17,16 @@ namespace {
 
 void paintStatePage(AppState& state, int page, QImage& surface, const PageLook& look,
                     Prompts& prompts) {
-    PictureLoader pictures(prompts, &state.pictures);
+    PictureLoader pictures(tellPictureProblems(prompts), &state.pictures);
     paintPage(surface, state.document, page, look, pageStyle(state), pictures);
 }
 
 } // namespace
 
 PageStyle pageStyle(const AppState& state) {
-    return PageStyle{state.settings, state.texts, state.pageBackground, state.guideFill};
+    // The page and the guide bar have the same colours in every run, whatever the
+    // settings file holds.
+    return PageStyle{state.settings, state.texts, kWhiteWord, kSilverWord};
 }
 
 void renderPage(AppState& state, int page, bool guideOn, Prompts& prompts) {

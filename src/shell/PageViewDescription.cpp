@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "PageViewMode.h"
 #include "common/Cp1252.h"
+#include "marks/CharacterGrid.h"
 #include "text/TextSet.h"
 #include "view/RowLayout.h"
 
@@ -19,8 +20,8 @@ QByteArray shownRow(const AppState& state, int row) {
 QString selectedCharacters(const AppState& state, const Selection& s) {
     const auto [first, last] = std::minmax(s.start, s.end);
     const QByteArray shown = shownRow(state, s.row);
-    const int from = std::max(first - 3, 1);
-    return fromCp1252(shown.mid(from - 1, std::max(last - 3 - from + 1, 0)));
+    const int from = std::max(first - grid::kColumnOffset, 1);
+    return fromCp1252(shown.mid(from - 1, std::max(last - grid::kColumnOffset - from + 1, 0)));
 }
 
 QString caretPart(const AppState& state, const GridCell& caret) {

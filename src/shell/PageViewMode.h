@@ -1,6 +1,7 @@
 #pragma once
 
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
+#include "marks/MarkEntryBuilders.h"
 #include "view/TickBoxes.h"
 
 #include <array>
@@ -23,9 +24,6 @@ struct Selection {
     int start = 0;
     int end = 0;
 };
-
-// Ticks of rows 1..65 (index 0 unused).
-using TickRows = std::array<bool, grid::kRows + 1>;
 
 // The page view's interaction as a state machine. Its moves:
 //

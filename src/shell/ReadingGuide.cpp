@@ -2,7 +2,7 @@
 
 #include "AppState.h"
 #include "document/Document.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 
 #include <algorithm>
 

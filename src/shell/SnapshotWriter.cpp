@@ -12,13 +12,20 @@ SnapshotWriter::~SnapshotWriter() {
     join();
 }
 
-void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
+void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path, CacheWriteScope scope) {
     join();
     m_done = false;
     m_pending = true;
     m_result.reset();
-    m_thread = std::thread([this, snapshot = std::move(snapshot), path] {
-        WriteResult written = saveCache(snapshot, path);
+    m_thread = std::thread([this, snapshot = std::move(snapshot), path, scope]() mutable {
+        const bool changesOnly = scope == CacheWriteScope::Changes && knowsFile(path);
+        WriteResult written = changesOnly ? saveCacheChanges(m_onDisk->records, snapshot, path)
+                                          : saveCache(snapshot, path);
+        // After a failure the file's state is not known: the next snapshot writes it whole.
+        if (written)
+            m_onDisk = KnownFile{std::move(snapshot), path, fileStamp(path)};
+        else
+            m_onDisk.reset();
         {
             std::lock_guard lock(m_mutex);
             m_done = true;
@@ -32,6 +39,17 @@ void SnapshotWriter::start(CacheSnapshot snapshot, const QString& path) {
             },
             Qt::QueuedConnection);
     });
+}
+
+void SnapshotWriter::fileWasRead(CacheSnapshot records, const QString& path) {
+    join();
+    m_onDisk = KnownFile{std::move(records), path, fileStamp(path)};
+}
+
+// Another program may have put a file in its place since: changes go in place only into
+// the file the writer knows.
+bool SnapshotWriter::knowsFile(const QString& path) const {
+    return m_onDisk && m_onDisk->path == path && m_onDisk->stamp == fileStamp(path);
 }
 
 bool SnapshotWriter::writing() const {

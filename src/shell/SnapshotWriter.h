@@ -50,9 +50,15 @@ public:
         bool m_wasClaimed;
     };
 
-    // Starts writing the snapshot to `path`. The caller has taken the result of the
-    // previous write; one still going on is waited for first.
-    void start(CacheSnapshot snapshot, const QString& path);
+    // Starts writing the snapshot to `path`: with CacheWriteScope::Changes only what
+    // changed since the writer last wrote or was told of the file, the whole file when
+    // it knows nothing of it. The caller has taken the result of the previous write; one
+    // still going on is waited for first.
+    void start(CacheSnapshot snapshot, const QString& path,
+               CacheWriteScope scope = CacheWriteScope::Changes);
+    // Tells the writer what the file at `path` holds, as it was just read. A write still
+    // going on is waited for first.
+    void fileWasRead(CacheSnapshot records, const QString& path);
     // True from the start of a write until its result has been taken.
     bool pending() const { return m_pending; }
     // True while the file is still being written.
@@ -66,12 +72,22 @@ public:
 private:
     void join();
 
+    // What the file holds: the records of the last write or read, and the stamp the file
+    // had then, which tells whether another program has written it since.
+    struct KnownFile {
+        CacheSnapshot records;
+        QString path;
+        FileStamp stamp;
+    };
+    bool knowsFile(const QString& path) const;
+
     std::thread m_thread;
     mutable std::mutex m_mutex;
     std::condition_variable m_ended;
     bool m_done = false;
     bool m_pending = false;
     std::optional<WriteResult> m_result;
+    std::optional<KnownFile> m_onDisk; // used by the write in flight, if any
     std::function<void()> m_finishedHandler;
     bool m_resultClaimed = false; // see ResultClaim; used on the window thread only
     QObject m_windowThread;       // where the end of a write is announced

@@ -7,6 +7,7 @@
 #include "PageActions.h"
 #include "PageRenderer.h"
 #include "document/CacheFile.h"
+#include "document/CacheJournal.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
 
@@ -16,7 +17,8 @@
 namespace folia {
 namespace {
 
-// Stored offsets outside this range cannot come from scrolling and would show no page.
+// Stored offsets outside this range cannot come from scrolling (which stops a step past
+// PageSurfaces::kLowestKeyOffset) and would show no page.
 constexpr int kLowestOffset = -PageSurfaces::kPageHeight;
 constexpr int kHighestOffset = PageSurfaces::kViewHeight;
 
@@ -25,7 +27,7 @@ void showStoredPosition(AppState& state, MainView& view, Prompts& prompts) {
     state.viewOffset = qBound(kLowestOffset, int(position.offsetY), kHighestOffset);
     state.currentPage = qBound(1, int(position.page), state.document.pageCount);
     redrawPage(state, prompts);
-    showView(state, view);
+    refreshView(state, view);
     showPageCaption(state, view);
 }
 
@@ -38,11 +40,12 @@ bool imageCodecsAvailable() {
 void initialiseMainWindow(AppState& state, const PageViewMode& mode, MainView& view,
                           Prompts& prompts) {
     state.settings.colours.link = 255;
-    state.pageBackground = 16777215;
-    state.guideFill = 12632256;
     showMenuStates(state, mode, view);
-    showView(state, view);
+    refreshView(state, view);
 
+    // A change of the file that stopped half way is completed (or, when its journal is
+    // not whole, forgotten) before the file is read.
+    recoverJournal(cachePath());
     if (!QFileInfo::exists(cachePath())) return;
     // "Exit" may be chosen while a message of the start-up is on screen; the rest of the
     // start-up then does nothing.

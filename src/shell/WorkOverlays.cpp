@@ -26,7 +26,7 @@ void SelectionOverlay::paint(QPainter& painter, bool) const {
     const QColor text = colourOf(uint32_t(colours.selectorText));
     const QColor background = colourOf(uint32_t(colours.selector));
     for (int position = 1; position <= shown.size(); ++position) {
-        const int column = position + grid::kFirstTextColumn - 1;
+        const int column = position + grid::kColumnOffset;
         if (m_mode.showsSelected(column))
             drawGridText(painter, column, row, shown.mid(position - 1, 1), GridFontStyle::Normal,
                          text, background);

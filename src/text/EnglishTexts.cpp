@@ -262,6 +262,12 @@ const TextSet& englishTexts() {
         .onRow = ", row ",
         .marksRemoved = "Marks removed: ",
         .paletteName = "Favorite colors palette",
+
+        .findNoMatches = "No matches",
+        .findMatchCase = "Match case",
+        .previousHit = "Previous",
+        .nextHit = "Next",
+        .findBarName = "Find in the document",
     };
     return texts;
 }
@@ -272,6 +278,11 @@ QString pageCaption(const TextSet& texts, int page, int pageCount) {
 
 QString pageCaptionUnaccented(const TextSet& texts, int page, int pageCount) {
     return texts.pageWordUnaccented + QString::number(page) + texts.of + QString::number(pageCount);
+}
+
+QString findCounter(const TextSet& texts, int hit, int hitCount) {
+    if (hitCount == 0) return texts.findNoMatches;
+    return QString::number(hit) + texts.of + QString::number(hitCount);
 }
 
 } // namespace folia

@@ -264,6 +264,12 @@ const TextSet& spanishTexts() {
         .onRow = ", fila ",
         .marksRemoved = "Marcas quitadas: ",
         .paletteName = "Paleta de colores favoritos",
+
+        .findNoMatches = "Sin coincidencias",
+        .findMatchCase = "Mayúsculas y minúsculas",
+        .previousHit = "Anterior",
+        .nextHit = "Siguiente",
+        .findBarName = "Buscar en el documento",
     };
     return texts;
 }

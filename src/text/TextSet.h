@@ -75,8 +75,8 @@ struct TextSet {
     // FOLIA: export
     QString exportPages, howManyPagesa, howManyPagesb, singlePage, rangeOfPages, rangeTo, allPages,
         enterFolderName, saveButton, print;
-    QString folderNotCreated;           // the export folder could not be made; its path follows
-    QString folderOutsideProgram;       // the folder name leaves the program's folder; the name follows
+    QString folderNotCreated;     // the export folder could not be made; its path follows
+    QString folderOutsideProgram; // the folder name leaves the program's folder; the name follows
     QString rangeFromName, rangeToName; // accessible names of the range boxes
 
     // Quillet
@@ -122,6 +122,11 @@ struct TextSet {
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
     QString undoneOnPage, redoneOnPage, onRow, marksRemoved;
     QString paletteName; // the favourite-colours window's palette of swatches
+
+    // FOLIA: find in the document ("Find" is the menu item and the text box's name)
+    QString findNoMatches; // the counter when nothing is found
+    QString findMatchCase, previousHit, nextHit;
+    QString findBarName; // the find bar's accessible name
 };
 
 const TextSet& englishTexts();
@@ -130,5 +135,7 @@ const TextSet& spanishTexts();
 // "Page 3 of 10" and its Spanish forms.
 QString pageCaption(const TextSet& texts, int page, int pageCount);
 QString pageCaptionUnaccented(const TextSet& texts, int page, int pageCount);
+// The find counter: "3 of 12" for the third of twelve hits, or that there is none.
+QString findCounter(const TextSet& texts, int hit, int hitCount);
 
 } // namespace folia

@@ -1,11 +1,11 @@
 #include "DocumentPdf.h"
 
-#include "CharacterGrid.h"
 #include "LinkFollowing.h"
 #include "PagePainter.h"
+#include "PageSurfaces.h"
 #include "common/Cp1252.h"
 #include "document/Document.h"
-#include "document/PageSurfaces.h"
+#include "marks/CharacterGrid.h"
 #include "output/PageFurniture.h"
 #include "output/PdfAnnotations.h"
 

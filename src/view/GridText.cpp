@@ -1,7 +1,7 @@
 #include "GridText.h"
 
-#include "CharacterGrid.h"
 #include "common/Cp1252.h"
+#include "marks/CharacterGrid.h"
 
 #include <QFont>
 #include <QGlyphRun>

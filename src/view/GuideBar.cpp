@@ -1,6 +1,6 @@
 #include "GuideBar.h"
 
-#include "CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 
 #include <QPainter>
 #include <QRandomGenerator>

@@ -1,9 +1,9 @@
 #include "InlineSymbolPainter.h"
 
-#include "CharacterGrid.h"
 #include "InlineSymbols.h"
 #include "RowLayout.h"
 #include "document/LineRecord.h"
+#include "marks/CharacterGrid.h"
 
 #include <QPainter>
 #include <QPolygon>

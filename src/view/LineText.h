@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MarkLists.h"
+#include "marks/MarkLists.h"
 
 #include <vector>
 

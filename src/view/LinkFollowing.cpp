@@ -1,7 +1,8 @@
 #include "LinkFollowing.h"
 
-#include "CharacterGrid.h"
 #include "document/Document.h"
+#include "marks/CharacterGrid.h"
+#include "marks/MarkLists.h"
 
 namespace folia {
 namespace {
@@ -21,7 +22,8 @@ std::vector<LinkMark> marksOf(const LineRecord& record, int row, LinkKind kind) 
 // text give nothing.
 QByteArray charactersOfColumns(const QByteArray& text, int first, int last) {
     QByteArray characters;
-    for (int position = first - 3; position <= last - 3; ++position)
+    for (int position = first - grid::kColumnOffset; position <= last - grid::kColumnOffset;
+         ++position)
         if (position >= 1 && position <= text.size()) characters += text[position - 1];
     return characters;
 }

@@ -1,12 +1,12 @@
 #include "MarkPainter.h"
 
-#include "CharacterGrid.h"
 #include "GridText.h"
 #include "InlineSymbolPainter.h"
-#include "MarkLists.h"
 #include "PageContext.h"
 #include "RowLayout.h"
 #include "document/Document.h"
+#include "marks/CharacterGrid.h"
+#include "marks/MarkLists.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "PagePainter.h"
 
-#include "CharacterGrid.h"
 #include "GuideBar.h"
 #include "InlineSymbolPainter.h"
 #include "LineText.h"
@@ -9,9 +8,10 @@
 #include "Pictures.h"
 #include "common/ColourWord.h"
 #include "document/Document.h"
-#include "document/PageSurfaces.h"
+#include "marks/CharacterGrid.h"
 #include "output/PageFurniture.h"
 #include "settings/Settings.h"
+#include "view/PageSurfaces.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,6 +1,7 @@
 #include "PageZoom.h"
 
-#include "document/PageSurfaces.h"
+#include "marks/CharacterGrid.h"
+#include "view/PageSurfaces.h"
 
 #include <Qt>
 #include <algorithm>
@@ -14,8 +15,7 @@ constexpr std::array<double, 10> kSteps{0.5, 0.67, 0.75, 0.9, 1.0, 1.1, 1.25, 1.
 // Fit width gives any scale; one that close to a step counts as that step.
 constexpr double kSameScale = 0.005;
 constexpr int kPageWidth = PageSurfaces::kPageWidth;
-constexpr int kLowestKeyOffset = -PageSurfaces::kPageHeight / 2; // where End goes
-constexpr double kFinestRatio = 3;                               // a page then takes 32 MB
+constexpr double kFinestRatio = 3; // a page then takes 32 MB
 
 } // namespace
 
@@ -108,8 +108,15 @@ int ViewPlacement::horizontalLimit(double scale, int controlWidth) {
 
 ScrollRange verticalScrollRange(int offset, int viewHeightShown) {
     const int toBottomEdge = PageSurfaces::kPageHeight - viewHeightShown;
-    return {std::min(0, -offset), std::max({-kLowestKeyOffset, toBottomEdge, -offset}),
-            viewHeightShown};
+    return {std::min(0, -offset),
+            std::max({-PageSurfaces::kLowestKeyOffset, toBottomEdge, -offset}), viewHeightShown};
+}
+
+int offsetShowingRow(int offset, int row, int viewHeightShown) {
+    const int top = grid::rowTop(row), bottom = grid::rowBottom(row);
+    if (top + offset < 0) return -top;
+    if (bottom + offset > viewHeightShown) return viewHeightShown - bottom;
+    return offset;
 }
 
 } // namespace folia

@@ -79,4 +79,8 @@ struct ScrollRange {
 };
 ScrollRange verticalScrollRange(int offset, int viewHeightShown);
 
+// The view offset nearest to `offset` at which the whole of grid row `row` is within the
+// top `viewHeightShown` pixels of the view.
+int offsetShowingRow(int offset, int row, int viewHeightShown);
+
 } // namespace folia

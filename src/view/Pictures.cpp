@@ -1,7 +1,7 @@
 #include "Pictures.h"
 
-#include "CharacterGrid.h"
 #include "document/Document.h"
+#include "marks/CharacterGrid.h"
 #include "output/PictureLoader.h"
 
 #include <QPainter>

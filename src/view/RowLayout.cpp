@@ -1,36 +1,11 @@
 #include "RowLayout.h"
 
-#include "CharacterGrid.h"
 #include "document/LineRecord.h"
+#include "marks/CharacterGrid.h"
 
 #include <algorithm>
 
 namespace folia {
-
-RowAlignment alignmentFromCode(const QByteArray& code) {
-    if (code == "AL1") return RowAlignment::Left;
-    if (code == "AL2") return RowAlignment::Centre;
-    if (code == "AL3") return RowAlignment::Right;
-    return RowAlignment::None;
-}
-
-RowAlignment alignmentOf(const LineRecord& record) {
-    return alignmentFromCode(record.text(TextField::Alignment));
-}
-
-QByteArray alignmentCode(RowAlignment alignment) {
-    switch (alignment) {
-    case RowAlignment::Left:
-        return "AL1";
-    case RowAlignment::Centre:
-        return "AL2";
-    case RowAlignment::Right:
-        return "AL3";
-    case RowAlignment::None:
-        break;
-    }
-    return {};
-}
 
 QByteArray shownText(const LineRecord& record) {
     if (record.imageStart != 0) return {};
@@ -43,7 +18,7 @@ int firstTextColumn(RowAlignment alignment, int shownLength) {
     const int length = std::clamp(shownLength, 0, grid::kShownCharacters);
     switch (alignment) {
     case RowAlignment::Centre:
-        return (grid::kLastTextColumn - length) / 2 + 3;
+        return (grid::kLastTextColumn - length) / 2 + grid::kColumnOffset;
     case RowAlignment::Right:
         return grid::kLastTextColumn + 1 - length;
     case RowAlignment::None:

@@ -1,13 +1,14 @@
 #include "TickBoxes.h"
 
-#include "CharacterGrid.h"
+#include "common/ColourWord.h"
+#include "marks/CharacterGrid.h"
 
 #include <QPainter>
 
 namespace folia::tickbox {
 namespace {
 
-constexpr QRgb kSilver = qRgb(192, 192, 192); // 12632256
+const QColor kSilver = colourOf(kSilverWord);
 constexpr int kBoxInset = 3;
 constexpr int kBoxSize = 12;
 constexpr int kMarkInset = 5;
@@ -20,7 +21,7 @@ Shape shapeFromSetting(int value) {
 }
 
 void drawEmpty(QPainter& painter, int row, Shape shape) {
-    painter.setPen(QPen(QColor(kSilver), 1));
+    painter.setPen(QPen(kSilver, 1));
     painter.setBrush(Qt::NoBrush);
     // A 1-pixel outline of an 11 x 11 rectangle covers 12 x 12 pixels.
     const QRect box(grid::columnLeft(1) + kBoxInset, grid::rowTop(row) + kBoxInset, kBoxSize - 1,
@@ -32,8 +33,7 @@ void drawEmpty(QPainter& painter, int row, Shape shape) {
 }
 
 void drawTick(QPainter& painter, int row) {
-    painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize,
-                     QColor(kSilver));
+    painter.fillRect(kMarkInset, grid::rowTop(row) + kMarkInset, kMarkSize, kMarkSize, kSilver);
 }
 
 bool contains(int row, int px, int py) {

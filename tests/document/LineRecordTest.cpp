@@ -1,4 +1,5 @@
 #include "document/LineRecord.h"
+#include "document/Document.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -134,4 +135,12 @@ TEST(LineRecord, EveryKindOfFieldTailRoundTrips) {
     }
     std::vector<char> full(LineRecord::kImageSize, 'q'); // no terminator anywhere
     EXPECT_EQ(imageOf(LineRecord::fromImage(full.data())), full);
+}
+
+TEST(Document, APlaceOutsideTheTableTakesNoChange) {
+    Document d;
+    for (const auto& [page, row] : {std::pair{0, 1}, {201, 1}, {1, 66}, {1, 0}})
+        d.editRow(page, row).setText(TextField::Text, "lost");
+    EXPECT_FALSE(d.row(1, 1).isPresent());
+    EXPECT_TRUE(d.editRow(1, 66).text(TextField::Text).isEmpty()) << "nothing kept from before";
 }

@@ -32,7 +32,7 @@ QSet<QString> folders(std::initializer_list<const char*> names) {
     return set;
 }
 const QSet<QString> kFoliaOnly =
-    folders({"settings", "output", "document", "view", "shell", "ui/folia"});
+    folders({"settings", "output", "document", "marks", "view", "shell", "ui/folia"});
 const QSet<QString> kQuilletOnly = folders({"editor", "ui/quillet"});
 
 // A small project of its own, for the checks to be seen failing.

@@ -1,5 +1,4 @@
 #include "output/PageChoiceForm.h"
-#include "output/PagePrinter.h"
 #include "output/PrintConfigurationForm.h"
 #include "settings/Settings.h"
 #include "support/FakeOutput.h"
@@ -96,33 +95,4 @@ TEST(PrintConfigurationForm, UnmatchedValuesSelectNothingAndStayAsTheyWere) {
     EXPECT_EQ(settings.copies, 7);
     EXPECT_EQ(settings.colourMode, 0);
     EXPECT_EQ(settings.quality, 9);
-}
-
-TEST(PagePrinter, AFailingBatchTellsTheErrorThenTheMissingPrinterThenNothing) {
-    OutputState state;
-    RecordingPrinter service;
-    service.failure = PrintError{1030, "No default destination."};
-    ScriptedPrompts prompts;
-    PagePrinter printer(state, service, prompts, englishTexts());
-    int rendered = 0;
-    const auto render = [&rendered] {
-        ++rendered;
-        return QImage(794, 1122, QImage::Format_RGB32);
-    };
-    printer.startBatch();
-    for (int page = 1; page <= 5; ++page)
-        EXPECT_FALSE(printer.printPage({}, render));
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[0].text, "Err: 1030 No default destination.");
-    EXPECT_EQ(prompts.messages[0].title, "Programmer");
-    EXPECT_EQ(prompts.messages[1].text, "You do not have a Printer configured by default ...");
-    EXPECT_EQ(rendered, 1); // skipped pages are not even drawn
-    EXPECT_EQ(state.printFailureCount, 5);
-
-    // The next request is tried afresh.
-    service.failure.reset();
-    printer.startBatch();
-    EXPECT_TRUE(printer.printPage({.copies = 2, .jobName = "Page 1"}, render));
-    EXPECT_EQ(service.jobs.size(), 1);
-    EXPECT_EQ(prompts.messages.size(), 2);
 }

@@ -1,6 +1,6 @@
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
-#include "support/ScriptedPrompts.h"
+#include "support/SeenPictureProblems.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,9 +34,9 @@ protected:
 
     QTemporaryDir dir;
     QString path = dir.filePath("pic.png");
-    test::ScriptedPrompts prompts;
+    test::SeenPictureProblems seen;
     PictureCache cache;
-    PictureLoader loader{prompts, &cache};
+    PictureLoader loader{seen.recorder(), &cache};
 };
 
 } // namespace
@@ -49,7 +49,7 @@ TEST_F(DecodedPictures, AnUnchangedFileIsNotDecodedAgain) {
     ASSERT_TRUE(again.has_value()) << "the pixels came from the cache";
     EXPECT_EQ(again->size(), QSize(20, 10));
     EXPECT_EQ(again->pixelColor(5, 5), QColor(Qt::blue));
-    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(seen.lines.isEmpty());
 }
 
 TEST_F(DecodedPictures, AChangedOrMissingFileIsReadAndReportedAsBefore) {
@@ -60,13 +60,11 @@ TEST_F(DecodedPictures, AChangedOrMissingFileIsReadAndReportedAsBefore) {
 
     QFile(path).resize(3);
     EXPECT_FALSE(loader.load(name, 0, 0, false));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains("read error on <" + name + ">"));
+    EXPECT_EQ(seen.lines, QStringList{"unreadable " + name});
 
     QFile::remove(path);
     EXPECT_FALSE(loader.load(name, 0, 0, false));
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_TRUE(prompts.messages[1].text.endsWith("> Missing file"));
+    EXPECT_EQ(seen.lines, (QStringList{"unreadable " + name, "missing " + name}));
 }
 
 TEST_F(DecodedPictures, TheCacheKeepsWithinItsBudgetDroppingTheLeastRecentlyUsed) {

@@ -1,6 +1,6 @@
 #include "output/PictureLoader.h"
 #include "common/ProgramFolder.h"
-#include "support/ScriptedPrompts.h"
+#include "support/SeenPictureProblems.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -42,35 +42,26 @@ protected:
         return bitmap ? bitmap->size() : QSize();
     }
     void expectReadError(const QByteArray& name) {
-        prompts.messages.clear();
+        seen.lines.clear();
         EXPECT_FALSE(loader.load(name, 0, 0, false).has_value());
-        ASSERT_EQ(prompts.messages.size(), 1) << name.constData();
-        EXPECT_EQ(prompts.messages[0].text,
-                  "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + name +
-                      ">");
-        EXPECT_EQ(prompts.messages[0].title, "Programador");
+        EXPECT_EQ(seen.lines, QStringList{"unreadable " + name}) << name.constData();
     }
 
     QTemporaryDir dir;
-    test::ScriptedPrompts prompts;
-    PictureLoader loader{prompts};
+    test::SeenPictureProblems seen;
+    PictureLoader loader{seen.recorder()};
 };
 
 } // namespace
 
 TEST_F(PictureLoaderTest, MissingFileIsReportedByName) {
     EXPECT_FALSE(loader.load("/no/such/picture.png", 0, 0, false).has_value());
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text,
-              "[GraphicLoadImageFileToBitmap] called on </no/such/picture.png> Missing file");
-    EXPECT_EQ(prompts.messages[0].title, "Programador");
+    EXPECT_EQ(seen.lines, QStringList{"missing /no/such/picture.png"});
 }
 
 TEST_F(PictureLoaderTest, NaturalSizeProportionalFitAndStretch) {
     const QByteArray wide = picture("wide.png", 1600, 800);
     EXPECT_EQ(sizeOf(wide, 0, 0), QSize(1600, 800));
-    EXPECT_EQ(loader.lastImageWidth(), 1600);
-    EXPECT_EQ(loader.lastImageHeight(), 800);
     EXPECT_EQ(sizeOf(wide, 400, 400), QSize(400, 200));
     EXPECT_EQ(sizeOf(picture("tall.png", 300, 900), 400, 400), QSize(133, 400));
     EXPECT_EQ(sizeOf(picture("odd.png", 1000, 333), 200, 200), QSize(200, 67)); // 66.6
@@ -81,11 +72,9 @@ TEST_F(PictureLoaderTest, NaturalSizeProportionalFitAndStretch) {
     EXPECT_EQ(filled->pixel(399, 399), qRgb(255, 0, 0));
     EXPECT_EQ(sizeOf(wide, 300, 10, true), QSize(300, 10));
 
-    loader.resetLastSize();
     EXPECT_FALSE(loader.load(wide, 0, 10, true).has_value());
     EXPECT_FALSE(loader.load("/missing.png", 10, 0, true).has_value());
-    EXPECT_EQ(loader.lastImageWidth(), 0);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(seen.lines.empty());
     // Transparent pixels show the white page.
     EXPECT_EQ(loader.load(picture("clear.png", 9, 9, Qt::transparent), 0, 0, false)->pixel(4, 4),
               qRgb(255, 255, 255));
@@ -104,7 +93,6 @@ TEST_F(PictureLoaderTest, HostileFilesGiveTheReadErrorAndNoBitmap) {
     qToBigEndian(crc32(png.mid(12, 17)), png.data() + 29);
     expectReadError(file("huge.png", png));
     expectReadError(dir.path().toLocal8Bit()); // a folder
-    EXPECT_EQ(loader.lastImageWidth(), 0);
 }
 
 TEST_F(PictureLoaderTest, NamesAreWindows1252AndRelativeOnesLieBesideTheProgram) {
@@ -113,5 +101,5 @@ TEST_F(PictureLoaderTest, NamesAreWindows1252AndRelativeOnesLieBesideTheProgram)
     setProgramFolder(dir.path());
     EXPECT_EQ(sizeOf("pics\\caf\xe9.png", 0, 0), QSize(30, 20));
     setProgramFolder(QString());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(seen.lines.empty());
 }

@@ -313,7 +313,9 @@ TEST_F(Commands, NewReportsAPictureThatCannotBeReadOnce) {
     prompts.fileAnswers = {text, text};
     commands.dispatch(command::New);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains("read error"));
+    EXPECT_EQ(prompts.messages[0].text,
+              "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + picture +
+                  ">");
     EXPECT_EQ(prompts.messages[0].title, "Programador");
 }
 

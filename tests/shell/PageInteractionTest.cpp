@@ -1,7 +1,8 @@
 #include "shell/PageInteraction.h"
 #include "InteractionFakes.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/CommandIds.h"
-#include "view/MarkEntryBuilders.h"
+#include "shell/FindSession.h"
 
 #include <QColor>
 #include <Qt>
@@ -286,6 +287,41 @@ TEST_F(PageInteractionTest, DefinitionsAndLinksAnswerOnlyTheirOwnButton) {
     interaction.rightPressed(xOfColumn(10), yOfRow(9, 0));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(state.currentPage, 1);
+}
+
+TEST_F(PageInteractionTest, AFoundHitIsShownThenLeftSelectedWhereADragCouldSelect) {
+    putRow(state, 3, 60, "a needle here");
+    putRow(state, 4, 2, "centred needle").setText(TextField::Alignment, "AL2");
+    FindSession find(state, interaction, view);
+    find.search("NEEDLE", false);
+    EXPECT_EQ(find.counter(), "1 of 2");
+    EXPECT_EQ(view.captions.back(), "Page 3 of 5");
+    EXPECT_EQ(state.viewOffset, 955 - 16 * 60) << "scrolled just enough to show row 60";
+    EXPECT_EQ(find.currentHitDescription(), "Row 60: a needle here");
+
+    find.next(); // a centred row takes no selection
+    find.close();
+    EXPECT_EQ(state.currentPage, 4);
+    EXPECT_TRUE(mode().is(InteractionState::Idle));
+
+    find.search("needle", false); // from the page shown on
+    EXPECT_EQ(find.counter(), "2 of 2");
+    find.previous();
+    interaction.mode().tickModeOn(tickbox::Shape::Square);
+    find.close();
+    EXPECT_TRUE(mode().is(InteractionState::Ticking)) << "the ticks are kept";
+    interaction.mode().tickModeOff();
+
+    find.search("needle", false);
+    find.close();
+    EXPECT_TRUE(mode().is(InteractionState::RangeSelected));
+    EXPECT_EQ(mode().selection().row, 60);
+    EXPECT_EQ(mode().selection().start, 6);
+    EXPECT_EQ(mode().selection().end, 11);
+    EXPECT_TRUE(rangeCommandsEnabled());
+    find.search("nothing like it", false);
+    EXPECT_EQ(find.counter(), "No matches");
+    EXPECT_TRUE(find.nothingFound());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "InteractionFakes.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/PageActions.h"
 #include "shell/PageInteraction.h"
 #include "shell/PageRenderer.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

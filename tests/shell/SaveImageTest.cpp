@@ -1,6 +1,7 @@
 #include "shell/SaveImage.h"
 #include "ShellFixture.h"
 #include "output/PageFurniture.h"
+#include "shell/PagePrinter.h"
 #include "support/FakeOutput.h"
 
 #include <QCoreApplication>
@@ -171,4 +172,33 @@ TEST_F(SaveImageTest, PrintingWithoutPrinterTellsTwoMessagesForFivePages) {
         EXPECT_TRUE(form.print("", ""));
     });
     EXPECT_EQ(prompts.messages.size(), 3);
+}
+
+TEST(PagePrinter, AFailingBatchTellsTheErrorThenTheMissingPrinterThenNothing) {
+    OutputState state;
+    RecordingPrinter service;
+    service.failure = PrintError{1030, "No default destination."};
+    ScriptedPrompts prompts;
+    PagePrinter printer(state, service, prompts, englishTexts());
+    int rendered = 0;
+    const auto render = [&rendered] {
+        ++rendered;
+        return QImage(794, 1122, QImage::Format_RGB32);
+    };
+    printer.startBatch();
+    for (int page = 1; page <= 5; ++page)
+        EXPECT_FALSE(printer.printPage({}, render));
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].text, "Err: 1030 No default destination.");
+    EXPECT_EQ(prompts.messages[0].title, "Programmer");
+    EXPECT_EQ(prompts.messages[1].text, "You do not have a Printer configured by default ...");
+    EXPECT_EQ(rendered, 1); // skipped pages are not even drawn
+    EXPECT_EQ(state.printFailureCount, 5);
+
+    // The next request is tried afresh.
+    service.failure.reset();
+    printer.startBatch();
+    EXPECT_TRUE(printer.printPage({.copies = 2, .jobName = "Page 1"}, render));
+    EXPECT_EQ(service.jobs.size(), 1);
+    EXPECT_EQ(prompts.messages.size(), 2);
 }

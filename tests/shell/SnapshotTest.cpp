@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace folia;
 using namespace folia::test;
@@ -100,7 +101,8 @@ TEST_F(Snapshots, UndoAfterAFailedSnapshotTakesBackOnlyTheLastChange) {
     boldPieceOnRow(5);
     processEventsUntilWritten(); // the file: the document before the mark on row 5
     {
-        const FileSizeLimit fullDisk(1 << 20);
+        // Full past the first record: the changed record of row 5 cannot be written.
+        const FileSizeLimit fullDisk(LineRecord::kImageSize);
         boldPieceOnRow(6);
         processEventsUntilWritten();
     }
@@ -170,3 +172,53 @@ TEST_F(Snapshots, ForAReaderWhoNeverUndoesTwiceTheFileStaysAsItWasThroughEveryCo
 }
 
 } // namespace
+
+// Changes are written in place only into the file the program wrote or read: one that
+// another program has put in its place, even of the same length, is written whole.
+TEST_F(Snapshots, AFileReplacedBehindTheProgramsBackIsWrittenWhole) {
+    makeDocument(2);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    ASSERT_TRUE(loadAndRerender(state, view));
+    boldPieceOnRow(5);
+    Document other;
+    for (int page = 1; page <= 2; ++page)
+        for (int row = 1; row <= 65; ++row)
+            putRow(other, page, row, "Another program's text.");
+    ASSERT_TRUE(saveCache(other, cachePath()));
+    boldPieceOnRow(6); // the snapshot of the mark on row 5
+    commands.dispatch(command::Exit);
+    const QByteArray written = cacheBytes();
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    EXPECT_EQ(written, cacheBytes());
+}
+
+// After the start-up a mark writes its own record into cache.04, and Exit of a document
+// that has not changed since writes nothing; the file has the bytes of a whole save.
+TEST_F(Snapshots, MarksWriteTheirRecordsInPlaceAndAnUnchangedExitWritesNothing) {
+    makeDocument(3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    ASSERT_TRUE(loadAndRerender(state, view));
+    struct stat started {};
+    ASSERT_EQ(stat(QFile::encodeName(cachePath()).constData(), &started), 0);
+
+    boldPieceOnRow(5);
+    boldPieceOnRow(6);                // the snapshot of the change on row 5
+    commands.dispatch(command::Exit); // the change on row 6
+    struct stat exited {};
+    ASSERT_EQ(stat(QFile::encodeName(cachePath()).constData(), &exited), 0);
+    EXPECT_EQ(exited.st_ino, started.st_ino) << "written in place, not replaced";
+    const QByteArray inPlace = cacheBytes();
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    EXPECT_EQ(inPlace, cacheBytes());
+
+    state.exited = false;
+    ASSERT_TRUE(loadAndRerender(state, view));
+    ASSERT_EQ(stat(QFile::encodeName(cachePath()).constData(), &started), 0);
+    commands.dispatch(command::Exit);
+    ASSERT_EQ(stat(QFile::encodeName(cachePath()).constData(), &exited), 0);
+    EXPECT_EQ(exited.st_ino, started.st_ino);
+    EXPECT_TRUE(exited.st_mtim.tv_sec == started.st_mtim.tv_sec &&
+                exited.st_mtim.tv_nsec == started.st_mtim.tv_nsec)
+        << "not written";
+    EXPECT_TRUE(prompts.messages.empty());
+}

@@ -1,5 +1,6 @@
 #include "shell/StartUp.h"
 #include "ShellFixture.h"
+#include "document/CacheJournal.h"
 #include "settings/SettingsFile.h"
 #include "shell/CommandIds.h"
 
@@ -62,6 +63,22 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
          {command::Undo, command::Redo, command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
           command::UnderlineLink, command::UnderlineDefinition, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
+}
+
+TEST_F(StartUp, AWholeJournalBesideTheCacheIsAppliedBeforeItIsRead) {
+    makeDocument(2, 3);
+    ASSERT_TRUE(saveCache(state.document, cachePath()));
+    // The journal of a snapshot that stopped after it was written: "Row" became "Now".
+    const CacheJournal stopped{6 * LineRecord::kImageSize, {{4 * LineRecord::kImageSize + 8, "N"}}};
+    QFile journal(journalPath(cachePath()));
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    journal.write(journalImage(stopped));
+    journal.close();
+    state.document.clear();
+
+    initialiseMainWindow(state, mode(), view, prompts);
+    EXPECT_EQ(state.document.row(2, 2).text(TextField::Text).left(4), "Now ");
+    EXPECT_FALSE(QFile::exists(journalPath(cachePath())));
 }
 
 TEST_F(StartUp, AStoredPageOutsideTheDocumentIsBroughtIntoIt) {

@@ -54,7 +54,7 @@ public:
     int busyStops = 0;
     int pageFocused = 0;
     std::function<void()> onBusyStart; // runs as the busy animation starts
-    MenuStates menu; // as last shown
+    MenuStates menu;                   // as last shown
 };
 
 } // namespace folia::test

@@ -1,13 +1,12 @@
 #include "view/DocumentPdf.h"
 #include "common/ColourWord.h"
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 #include "output/PageFurniture.h"
 #include "output/PdfAnnotations.h"
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
 #include "settings/Settings.h"
 #include "support/DocumentRows.h"
-#include "support/ScriptedPrompts.h"
 #include "text/TextSet.h"
 #include "view/PagePainter.h"
 
@@ -49,7 +48,7 @@ protected:
     }
 
     std::unique_ptr<Poppler::Document> exported() {
-        PictureLoader pictures(prompts, &decoded);
+        PictureLoader pictures([](const PictureProblem&) {}, &decoded);
         int drawn = 0;
         const auto bytes =
             documentAsPdf(document, style, pictures, "FOLIA ENGLISH", [&](int) { ++drawn; });
@@ -66,7 +65,7 @@ protected:
     // The page as "Save Image" exports it.
     QImage exportedImage(int page) {
         QImage image = PageSurfaces::whitePage();
-        PictureLoader pictures(prompts, &decoded);
+        PictureLoader pictures([](const PictureProblem&) {}, &decoded);
         paintPage(image, document, page, PageLook{}, style, pictures);
         drawPageFurniture(image, page, settings, style.texts, false);
         return image;
@@ -76,7 +75,6 @@ protected:
     Settings settings;
     PageStyle style{settings, englishTexts(), 16777215, 12632256};
     PictureCache decoded;
-    ScriptedPrompts prompts;
 };
 
 // The smallest rectangle holding the pixels that `belongs` picks.

@@ -1,14 +1,14 @@
 #include "view/PagePainter.h"
-#include "document/PageSurfaces.h"
 #include "output/PictureCache.h"
 #include "output/PictureLoader.h"
 #include "settings/Settings.h"
 #include "support/DocumentRows.h"
-#include "support/ScriptedPrompts.h"
+#include "support/SeenPictureProblems.h"
 #include "text/TextSet.h"
 #include "view/GridText.h"
 #include "view/InlineSymbolPainter.h"
 #include "view/LineText.h"
+#include "view/PageSurfaces.h"
 
 #include <QFile>
 #include <QPainter>
@@ -47,7 +47,7 @@ protected:
     const QImage& render(bool guideOn = false) {
         surface = PageSurfaces::whitePage();
         const PageLook look = guideOn ? PageLook{true, settings.position.guideRow, {}} : PageLook{};
-        PictureLoader pictures(prompts, &decoded);
+        PictureLoader pictures(seen.recorder(), &decoded);
         paintPage(surface, document, 1, withOutline(look), style, pictures);
         return surface;
     }
@@ -56,7 +56,7 @@ protected:
     Settings settings;
     PageStyle style{settings, englishTexts(), 16777215, 12632256};
     PictureCache decoded;
-    ScriptedPrompts prompts;
+    SeenPictureProblems seen;
     QImage surface;
 };
 
@@ -314,13 +314,10 @@ TEST_F(PagePainter, PicturesAreReadAgainAtEveryRender) {
     const QImage& page = render();
     EXPECT_EQ(coloursIn(page, QRect(27, 83, 20, 10)), std::set<QRgb>{QColor(Qt::red).rgb()});
     EXPECT_FALSE(hasInk(page, QRect(26, 83, 1, 10)) || hasInk(page, QRect(47, 83, 1, 10)));
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(seen.lines.empty());
 
     ASSERT_TRUE(QFile::remove(path));
     render();
     render();
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[1].title, "Programador");
-    EXPECT_EQ(prompts.messages[1].text,
-              "[GraphicLoadImageFileToBitmap] called on <" + path + "> Missing file");
+    EXPECT_EQ(seen.lines, (QStringList{"missing " + path, "missing " + path}));
 }

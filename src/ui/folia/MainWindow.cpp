@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "FindBar.h"
 #include "FoliaDialogs.h"
 #include "PageViewArea.h"
 #include "PageViewWidget.h"
@@ -8,6 +9,7 @@
 #include "shell/AppState.h"
 #include "shell/CommandDispatcher.h"
 #include "shell/CommandIds.h"
+#include "shell/FindSession.h"
 #include "shell/MainWindowGeometry.h"
 #include "shell/MenuModel.h"
 #include "shell/PageInteraction.h"
@@ -24,6 +26,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QThread>
+#include <QVBoxLayout>
 
 namespace folia {
 namespace {
@@ -54,9 +57,17 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     m_dialogs = std::make_unique<FoliaDialogs>(m_state, *this, *m_prompts, this);
     m_commands->setDialogs(m_dialogs.get());
 
-    m_client = new PageViewArea(*m_interaction, this);
+    auto* client = new QWidget(this);
+    client->resize(window::kClientSize);
+    m_client = new PageViewArea(*m_interaction, client);
     m_pageView = &m_client->pageView();
-    setCentralWidget(m_client);
+    connectFindBar(client);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_client, 1);
+    column->addWidget(m_findBar);
+    setCentralWidget(client);
 
     m_busyTimer.setInterval(100);
     connect(&m_busyTimer, &QTimer::timeout, this, &MainWindow::showNextBusyFrame);
@@ -152,9 +163,18 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::runCommand(int commandId) {
+    if (commandId == command::Find) {
+        toggleFindBar();
+        return;
+    }
     // A checkable item flips itself when triggered; the command decides its real state,
     // which the menu states that follow every command set again.
     m_commands->dispatch(commandId);
+    // The command may have changed the text: the hits follow, the view stays.
+    if (m_findBar->isVisible()) {
+        m_find->refresh();
+        showFindResult();
+    }
     if (m_commands->finished()) {
         m_finished = true;
         close();
@@ -162,6 +182,44 @@ void MainWindow::runCommand(int commandId) {
         // loop ends then, not only the innermost one.
         if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     }
+}
+
+// The find bar stands below the page view, never over it; its hits are lit over the page.
+void MainWindow::connectFindBar(QWidget* client) {
+    m_find = std::make_unique<FindSession>(m_state, *m_interaction, *this);
+    m_interaction->overlays().add(*m_find);
+    m_findBar = new FindBar(m_state.texts, client);
+    connect(m_findBar, &FindBar::queryChanged, this, &MainWindow::searchAsTyped);
+    connect(m_findBar, &FindBar::nextAsked, this, [this] {
+        m_find->next();
+        showFindResult();
+    });
+    connect(m_findBar, &FindBar::previousAsked, this, [this] {
+        m_find->previous();
+        showFindResult();
+    });
+    connect(m_findBar, &FindBar::closeAsked, this, &MainWindow::toggleFindBar);
+}
+
+void MainWindow::toggleFindBar() {
+    if (!m_findBar->isVisible()) {
+        m_findBar->open();
+        searchAsTyped();
+        return;
+    }
+    m_findBar->hide();
+    m_find->close();
+    focusPage();
+}
+
+void MainWindow::searchAsTyped() {
+    m_find->search(m_findBar->query(), m_findBar->matchCase());
+    showFindResult();
+}
+
+void MainWindow::showFindResult() {
+    m_findBar->showCounter(m_find->counter(), m_find->nothingFound());
+    m_findBar->describeCurrentHit(m_find->currentHitDescription());
 }
 
 void MainWindow::showView(const QImage& view) {

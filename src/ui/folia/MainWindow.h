@@ -16,6 +16,8 @@ namespace folia {
 
 struct AppState;
 class CommandDispatcher;
+class FindBar;
+class FindSession;
 class FoliaDialogs;
 class PageInteraction;
 class PageViewArea;
@@ -58,6 +60,10 @@ private:
     void placeOnScreen(QMargins frame);
     void buildMenu();
     void runCommand(int commandId);
+    void connectFindBar(QWidget* client);
+    void toggleFindBar();
+    void searchAsTyped();
+    void showFindResult();
     void showNextBusyFrame();
 
     AppState& m_state;
@@ -66,6 +72,8 @@ private:
     std::unique_ptr<PageInteraction> m_interaction;
     std::unique_ptr<CommandDispatcher> m_commands;
     std::unique_ptr<FoliaDialogs> m_dialogs;
+    std::unique_ptr<FindSession> m_find;
+    FindBar* m_findBar = nullptr;
     PageViewArea* m_client = nullptr;
     PageViewWidget* m_pageView = nullptr;
     std::map<int, QAction*> m_actions;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/PageSurfaces.h"
 #include "view/PageZoom.h"
 #include "view/WheelNotches.h"
 
@@ -17,8 +18,8 @@ class PageInteraction;
 class PageViewWidget : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 794;
-    static constexpr int kHeight = 955;
+    static constexpr int kWidth = PageSurfaces::kViewWidth;
+    static constexpr int kHeight = PageSurfaces::kViewHeight;
 
     explicit PageViewWidget(PageInteraction& interaction, QWidget* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "folia/ConfiguratorDialog.h"
 #include "folia/ExportPagesDialog.h"
 #include "folia/FavouritesWindow.h"
+#include "folia/FindBar.h"
 #include "folia/MainWindow.h"
 #include "folia/PageViewWidget.h"
 #include "folia/PrintConfigurationDialog.h"
@@ -18,6 +19,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -185,6 +188,50 @@ TEST_F(KeyboardAccess, TheWindowsOpenedFromTheMenusNameEveryControl) {
         EXPECT_EQ(unnamedControls(dialog).toStdString(), "") << dialog->metaObject()->className();
         dialog->hide();
     }
+}
+
+TEST_F(KeyboardAccess, AHitFoundFromTheFindBarIsLitThenMarked) {
+    MainWindow& w = open();
+    auto* bar = w.findChild<FindBar*>();
+    const QLabel* counter = bar->findChild<QLabel*>();
+    type(Qt::Key_F, Qt::ControlModifier);
+    auto* text = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    QTest::keyClicks(text, "ROW");
+    EXPECT_EQ(counter->text(), "1 of 80"); // twice a row, 20 rows, 2 pages
+    type(Qt::Key_Return);
+    type(Qt::Key_Return);
+    type(Qt::Key_F3, Qt::ShiftModifier);
+    type(Qt::Key_F3);
+    EXPECT_EQ(counter->text(), "3 of 80");
+    EXPECT_EQ(text->accessibleDescription(), "Row 2: Words to study, row by row.");
+
+    // Lit over the page shown, the current hit stronger; never on the page itself.
+    const QImage shown = w.pageView().grab().toImage();
+    auto cellCorner = [](int column, int row) { return QPoint(8 * (column - 1), 16 * (row - 1)); };
+    const QColor current = shown.pixelColor(cellCorner(20, 2));
+    const QColor other = shown.pixelColor(cellCorner(20, 3));
+    EXPECT_EQ(shown.pixelColor(cellCorner(18, 2)), QColor(Qt::white));
+    EXPECT_NE(other, QColor(Qt::white));
+    EXPECT_LT(current.green(), other.green());
+    EXPECT_EQ(state.surfaces.page(1).pixelColor(cellCorner(20, 2)), QColor(Qt::white));
+
+    type(Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), &w.pageView());
+    EXPECT_EQ(w.pageView().grab().toImage().pixelColor(cellCorner(20, 3)), QColor(Qt::white));
+    choose(command::UnderlinePieceBold);
+    EXPECT_EQ(state.document.row(1, 2).text(TextField::BoldMarks), QByteArray("2,20,22;"));
+
+    // Round from the first hit to the last, which turns the page.
+    type(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(counter->text(), "1 of 80");
+    type(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(counter->text(), "80 of 80");
+    EXPECT_EQ(w.windowTitle(), "Page 2 of 2");
+    type(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 class SpanishKeyboardAccess : public KeyboardAccess {

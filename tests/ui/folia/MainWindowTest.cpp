@@ -125,12 +125,15 @@ TEST_F(MainWindowTest, AClosingThatExitRefusedKeepsTheWindowAndTheDocument) {
 TEST_F(MainWindowTest, TheBusyPictureComesAndGoes) {
     MainWindow window(state, &prompts);
     window.startBusyAnimation();
-    const auto pictures = window.centralWidget()->findChildren<QLabel*>();
+    const auto pictures =
+        window.centralWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(pictures.size(), 1);
     EXPECT_EQ(pictures[0]->pos(), QPoint(133, 385));
     EXPECT_EQ(pictures[0]->pixmap().size(), QSize(536, 224));
     window.stopBusyAnimation();
-    EXPECT_EQ(window.centralWidget()->findChildren<QLabel*>().size(), 0);
+    EXPECT_EQ(
+        window.centralWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+        0);
 }
 
 namespace {

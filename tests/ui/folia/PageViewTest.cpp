@@ -1,10 +1,10 @@
 #include "folia/PageViewArea.h"
 #include "folia/PageViewWidget.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/CommandIds.h"
 #include "shell/InteractionFakes.h"
 #include "shell/PageActions.h"
 #include "shell/PageInteraction.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,12 +2,12 @@
 #include "folia/MainWindow.h"
 #include "folia/PageViewArea.h"
 #include "folia/PageViewWidget.h"
+#include "marks/MarkEntryBuilders.h"
 #include "shell/AppState.h"
 #include "shell/PageInteraction.h"
 #include "shell/SaveImage.h"
 #include "support/FakePorts.h"
 #include "text/TextSet.h"
-#include "view/MarkEntryBuilders.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -64,7 +64,7 @@ TEST_F(ScreenTest, TheWindowOpensAtFullSizeWhenTheScreenHasRoomElseAsLargeAsFits
     const QRect available = window.screen()->availableGeometry();
     EXPECT_TRUE(available.contains(window.frameGeometry()));
     const int fullHeight = 985 + window.menuBar()->height();
-    PageViewArea& client = *static_cast<PageViewArea*>(window.centralWidget());
+    PageViewArea& client = *window.findChild<PageViewArea*>();
     if (available.height() >= fullHeight) {
         EXPECT_EQ(client.size(), QSize(804, 985));
         EXPECT_EQ(window.pageView().geometry(), QRect(5, 5, 794, 955));

@@ -1,6 +1,6 @@
-#include "view/MarkLists.h"
+#include "marks/MarkLists.h"
 #include "document/LineRecord.h"
-#include "view/CharacterGrid.h"
+#include "marks/CharacterGrid.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -59,7 +59,8 @@ std::optional<std::pair<int, int>> fullLineColumns(const LineRecord& record) {
     if (!isUsableRow(record)) return std::nullopt;
     const QByteArray text = record.text(TextField::Text);
     // From the column before the first non-blank character to the last character.
-    return std::make_pair(int(firstNonBlank(text)) + 1 + 2, int(text.size()) + 3);
+    return std::make_pair(int(firstNonBlank(text)) + grid::kColumnOffset,
+                          int(text.size()) + grid::kColumnOffset);
 }
 
 bool addFullHorizontalLine(LineRecord& record, int row) {
@@ -113,11 +114,11 @@ bool setRowAlignment(LineRecord& record, RowAlignment alignment) {
     return true;
 }
 
-std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, 66>& tickFlags) {
+std::optional<std::pair<int, int>> twoTickedRows(const TickRows& ticks) {
     int found[2] = {0, 0};
     int count = 0;
-    for (int row = 1; row <= 65; ++row) {
-        if (!tickFlags[row]) continue;
+    for (int row = 1; row <= grid::kRows; ++row) {
+        if (!ticks[row]) continue;
         if (count == 2) return std::nullopt;
         found[count++] = row;
     }

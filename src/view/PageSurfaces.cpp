@@ -10,6 +10,14 @@ PageSurfaces::PageSurfaces() : m_view(kViewWidth, kViewHeight, QImage::Format_RG
     m_view.fill(Qt::white);
 }
 
+// A number that names no page, in release builds too, gets a white surface that no page
+// holds and that nobody draws.
+QImage& PageSurfaces::outsidePage() {
+    m_outside = newSurface(kPageWidth, kPageHeight);
+    m_outside.fill(Qt::white);
+    return m_outside;
+}
+
 QImage PageSurfaces::whitePage() {
     QImage surface(kPageWidth, kPageHeight, QImage::Format_RGB32);
     surface.fill(Qt::white);
@@ -75,7 +83,7 @@ PageSurfaces::Held& PageSurfaces::take(int page) {
 }
 
 QImage& PageSurfaces::page(int page) {
-    Q_ASSERT(page >= 1 && page <= 200);
+    if (!isPage(page)) return outsidePage();
     if (auto entry = find(page); entry != m_held.end()) {
         m_held.splice(m_held.begin(), m_held, entry);
         return m_held.front().surface;
@@ -86,7 +94,7 @@ QImage& PageSurfaces::page(int page) {
 }
 
 QImage& PageSurfaces::renew(int page) {
-    Q_ASSERT(page >= 1 && page <= 200);
+    if (!isPage(page)) return outsidePage();
     m_report[page] = false; // whoever draws it now tells the user what goes wrong
     return take(page).surface;
 }

@@ -12,6 +12,8 @@ inline constexpr int kCellHeight = 16;
 inline constexpr int kColumns = 114;
 inline constexpr int kRows = 65;
 inline constexpr int kFirstTextColumn = 4;
+// Text character p of an unaligned row stands in column p + kColumnOffset.
+inline constexpr int kColumnOffset = kFirstTextColumn - 1;
 inline constexpr int kShownCharacters = 93;
 inline constexpr int kLastTextColumn = kFirstTextColumn + kShownCharacters - 1; // 96
 inline constexpr int kBaseline = 11; // from the top of a cell

@@ -1,7 +1,7 @@
-#include "view/MarkEntryBuilders.h"
+#include "marks/MarkEntryBuilders.h"
 #include "document/LineRecord.h"
-#include "view/MarkLists.h"
-#include "view/MarkRemoval.h"
+#include "marks/MarkLists.h"
+#include "marks/MarkRemoval.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "PagePrinter.h"
 
-#include "OutputState.h"
+#include "output/OutputState.h"
 #include "prompts/Prompts.h"
 #include "text/TextSet.h"
 

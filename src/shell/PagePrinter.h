@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutputPorts.h"
+#include "output/OutputPorts.h"
 
 #include <functional>
 

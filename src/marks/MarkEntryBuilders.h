@@ -1,6 +1,7 @@
 #pragma once
 
-#include "RowLayout.h"
+#include "CharacterGrid.h"
+#include "RowAlignment.h"
 
 #include <QByteArray>
 #include <array>
@@ -38,7 +39,10 @@ void addDefinition(LineRecord& record, int32_t& markSerial, int row, int startCo
 // Sets the code of a row with text and without any mark; false (unchanged) otherwise.
 bool setRowAlignment(LineRecord& record, RowAlignment alignment);
 
+// Ticks of rows 1..65 (index 0 unused).
+using TickRows = std::array<bool, grid::kRows + 1>;
+
 // The two ticked rows, first one first, when exactly two of rows 1..65 are ticked.
-std::optional<std::pair<int, int>> twoTickedRows(const std::array<bool, 66>& tickFlags);
+std::optional<std::pair<int, int>> twoTickedRows(const TickRows& ticks);
 
 } // namespace folia

@@ -28,9 +28,14 @@ public:
     static constexpr int kPageHeight = 1122;
     static constexpr int kViewWidth = 794;
     static constexpr int kViewHeight = 955;
+    // Where End puts the page: half of it above the view. The keys and the wheel stop
+    // once they have passed it, one step at most.
+    static constexpr int kLowestKeyOffset = -kPageHeight / 2;
     // The current page, the pages either side and a few more just seen (at one device
     // pixel per page pixel; fewer at a higher ratio).
     static constexpr int kHeldPages = 8;
+    static constexpr int kPages = 200;
+    static constexpr bool isPage(int page) { return page >= 1 && page <= kPages; }
 
     // Draws a page from its records onto a white surface with that look; `report` says
     // whether problems such as a missing picture are told to the user.
@@ -47,8 +52,10 @@ public:
     // A white surface for the page (replacing what it held), to be drawn by the caller,
     // who records how with setLook.
     QImage& renew(int page);
-    void setLook(int page, const PageLook& look) { m_looks[page] = look; }
-    const PageLook& look(int page) const { return m_looks[page]; }
+    void setLook(int page, const PageLook& look) {
+        if (isPage(page)) m_looks[page] = look;
+    }
+    const PageLook& look(int page) const { return m_looks[isPage(page) ? page : 0]; }
 
     // Every page is drawn again when next asked for, with `look`; `report` as for the
     // renderer. The memory of the held surfaces is kept for reuse.
@@ -80,14 +87,16 @@ private:
     int heldLimit() const;
     // The held entry for the page, first in line, its surface white.
     Held& take(int page);
+    QImage& outsidePage();
 
     std::list<Held> m_held; // most recently used first
-    std::array<PageLook, 201> m_looks;
-    std::array<bool, 201> m_report{};
+    std::array<PageLook, kPages + 1> m_looks;
+    std::array<bool, kPages + 1> m_report{};
     Renderer m_renderer;
     double m_ratio = 1;
     int m_shownHeight = kViewHeight;
     QImage m_view;
+    QImage m_outside;
 };
 
 } // namespace folia

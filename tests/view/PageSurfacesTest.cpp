@@ -1,4 +1,4 @@
-#include "document/PageSurfaces.h"
+#include "view/PageSurfaces.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -42,6 +42,16 @@ TEST_F(CountingSurfaces, APageIsDrawnWhenFirstAskedForAndHeldAfterwards) {
     EXPECT_EQ(surfaces.renew(8).pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(drawn(8), 0);
     EXPECT_EQ(surfaces.renew(7).pixel(5, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(CountingSurfaces, ANumberThatNamesNoPageGetsAWhiteSurfaceNoPageHolds) {
+    for (int page : {0, 201, -3}) {
+        surfaces.page(page).setPixel(1, 1, qRgb(1, 2, 3));
+        EXPECT_EQ(surfaces.page(page).pixel(1, 1), qRgb(255, 255, 255)) << page;
+        EXPECT_EQ(surfaces.renew(page).pixel(1, 1), qRgb(255, 255, 255)) << page;
+    }
+    EXPECT_TRUE(drawings.empty());
+    EXPECT_EQ(surfaces.heldCount(), 0);
 }
 
 TEST_F(CountingSurfaces, OnlyTheMostRecentlyUsedPagesAreHeld) {
