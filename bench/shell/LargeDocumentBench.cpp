@@ -1,9 +1,9 @@
 // How a long document feels: start-up to the first page in a real window, the load of
-// cache.04, the window's pause for one mark command, "Update" and switching the guide
-// off, each for documents of 1, 10, 50 and 200 marked pages, and each printed beside a
-// floor measured in the same run (reading the file with read(2); drawing the same
-// number of pages with plain Qt text drawing). The peak memory of a 200-page start-up is
-// measured in a child process, beside that of a start-up without a document.
+// cache.04, the window's pause for one mark command, for Undo and for Redo, "Update" and
+// switching the guide off, each for documents of 1, 10, 50 and 200 marked pages, and each printed
+// beside a floor measured in the same run (reading the file with read(2); drawing the same number
+// of pages with plain Qt text drawing). The peak memory of a 200-page start-up is measured in a
+// child process, beside that of a start-up without a document.
 #include "common/ProgramFolder.h"
 #include "document/CacheFile.h"
 #include "prompts/QuietPrompts.h"
@@ -218,6 +218,32 @@ void exitAfterMarks(benchmark::State& state) {
     report(state, figure, 0);
 }
 
+// How long the window is held by "Undo" and by "Redo" of a mark, each step showing its
+// page again and starting the write of the file where the file does not hold it already.
+// The write goes on after the window returns; it is waited for between the steps.
+void undoAndRedo(benchmark::State& state) {
+    LoadedCommands loaded(int(state.range(0)));
+    CommandDispatcher& commands = loaded.commands;
+    const auto step = [&](int commandId) {
+        const double ms = millisecondsOf([&] { commands.dispatch(commandId); });
+        waitForSnapshot(loaded.app, loaded.view, loaded.prompts);
+        return ms;
+    };
+    loaded.interaction.mode().tickModeOn(tickbox::Shape::Square);
+    loaded.interaction.mode().toggleTick(5);
+    commands.dispatch(command::UnderlineFullHorizontal);
+    commands.dispatch(command::TickControl);
+    waitForSnapshot(loaded.app, loaded.view, loaded.prompts);
+    std::vector<double> undos, redos;
+    for (auto _ : state) {
+        undos.push_back(step(command::Undo));
+        redos.push_back(step(command::Redo));
+        state.SetIterationTime(std::max(undos.back(), redos.back()) / 1000);
+    }
+    state.counters["undo_ms"] = median(undos);
+    state.counters["redo_ms"] = median(redos);
+}
+
 void redrawCommand(benchmark::State& state, int commandId) {
     const int pages = int(state.range(0));
     LoadedCommands loaded(pages);
@@ -284,6 +310,7 @@ void eachSize(benchmark::internal::Benchmark* b) {
 BENCHMARK(startUpToFirstPage)->Apply(eachSize);
 BENCHMARK(loadOfCache)->Apply(eachSize);
 BENCHMARK(oneMarkCommand)->Apply(eachSize);
+BENCHMARK(undoAndRedo)->Apply(eachSize);
 BENCHMARK(exitAfterMarks)->Apply(eachSize);
 BENCHMARK(update)->Apply(eachSize);
 BENCHMARK(guideOff)->Apply(eachSize);

@@ -113,6 +113,13 @@ int LineRecord::capacity(TextField field) {
     return placeOf(field).capacity;
 }
 
+qsizetype LineRecord::heldTextBytes() const {
+    qsizetype bytes = 0;
+    for (const QByteArray& image : m_fieldImages)
+        bytes += image.size();
+    return bytes;
+}
+
 QByteArray LineRecord::text(TextField field) const {
     const QByteArray& image = m_fieldImages[static_cast<int>(field)];
     const qsizetype end = image.indexOf('\0');

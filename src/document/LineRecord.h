@@ -70,6 +70,8 @@ struct LineRecord {
     // field holds already is always kept.
     void appendText(TextField field, const QByteArray& addition);
     static int capacity(TextField field);
+    // The bytes of the field images kept in memory (shared between copies of a record).
+    qsizetype heldTextBytes() const;
 
     // The exact record image, and a record read from one (kImageSize bytes).
     void writeImage(char* out) const;

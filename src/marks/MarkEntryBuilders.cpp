@@ -61,6 +61,12 @@ HorizontalPiece fullLinePiece(int row, const QByteArray& text) {
             int(text.size()) + grid::kColumnOffset};
 }
 
+std::optional<std::pair<int, int>> fullLineColumns(const LineRecord& record) {
+    if (!isUsableRow(record)) return std::nullopt;
+    const HorizontalPiece piece = fullLinePiece(0, record.text(TextField::Text));
+    return std::make_pair(piece.before, piece.last);
+}
+
 bool addFullHorizontalLine(LineRecord& record, int row) {
     if (!isUsableRow(record)) return false;
     const HorizontalPiece piece = fullLinePiece(row, record.text(TextField::Text));

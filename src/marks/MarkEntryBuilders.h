@@ -23,6 +23,8 @@ bool isUsableRow(const LineRecord& record);
 
 // "R,start-1,end;" to the horizontal list (stored with the column before the range).
 void addHorizontalPiece(LineRecord& record, int row, int startColumn, int endColumn);
+// The stored columns (before, last) of the line under the whole text of a usable row.
+std::optional<std::pair<int, int>> fullLineColumns(const LineRecord& record);
 // A line under the whole text of a usable row; false (nothing added) otherwise.
 bool addFullHorizontalLine(LineRecord& record, int row);
 // The piece such a line stores under a text that is not blank: from the column before

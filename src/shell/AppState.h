@@ -2,10 +2,13 @@
 
 #include "SnapshotWriter.h"
 #include "document/Document.h"
+#include "document/DocumentHistory.h"
 #include "output/OutputState.h"
 #include "output/PictureCache.h"
 #include "settings/Settings.h"
 #include "view/PageSurfaces.h"
+
+#include <QString>
 
 namespace folia {
 
@@ -22,12 +25,15 @@ struct AppState {
     Document document;
     PageSurfaces surfaces;
     SnapshotWriter snapshots; // the undo snapshot being written
-    // The last snapshot could not be written, so the cache file holds an older state.
-    bool snapshotFailed = false;
-    // Only then does "Undo" bring back the state before the last change.
-    bool undoFileIsCurrent() const { return !snapshots.pending() && !snapshotFailed; }
-    // "Undo" has brought the file's state back; it is offered again once a snapshot is written.
-    bool undoUsed = false;
+    // The changes since the document was loaded or imported, for Undo and Redo.
+    DocumentHistory history;
+    // The history's states that the snapshot in flight writes and that the cache file
+    // holds (0: not known, after a failed write).
+    uint64_t stateBeingWritten = 0;
+    uint64_t fileState = 0;
+    // What the last Undo, Redo or removal did, for a screen reader; the next command
+    // forgets it.
+    QString changeNote;
     PictureCache pictures; // decoded once, drawn on every render
 
     int currentPage = 1;

@@ -6,6 +6,7 @@
 #include "DocumentActions.h"
 #include "ExportPdf.h"
 #include "MainView.h"
+#include "MarkRemovalChange.h"
 #include "MenuStates.h"
 #include "PageActions.h"
 #include "PageInteraction.h"
@@ -46,7 +47,18 @@ CommandDispatcher::~CommandDispatcher() {
 }
 
 void CommandDispatcher::dispatch(int commandId) {
+    m_state.changeNote.clear();
     run(commandId);
+    // A command that began a change has made it: it is one step of the history.
+    endChange(m_state);
+    showMenus();
+}
+
+void CommandDispatcher::removePieceMarks(int page, int row, int firstColumn, int lastColumn) {
+    if (!m_state.documentPresent || page < 1 || page > m_state.document.pageCount) return;
+    m_state.changeNote.clear();
+    removePieceMarksAsChange(m_state, m_view, m_prompts, page, row, firstColumn, lastColumn);
+    showChangedPage(page);
     showMenus();
 }
 
@@ -70,7 +82,10 @@ void CommandDispatcher::run(int commandId) {
         update();
         break;
     case Undo:
-        undo();
+        stepThroughHistory(false);
+        break;
+    case Redo:
+        stepThroughHistory(true);
         break;
     case GoTo:
         goTo();
@@ -237,15 +252,24 @@ void CommandDispatcher::update() {
     redrawAllPagesThenCurrent();
 }
 
-void CommandDispatcher::undo() {
+void CommandDispatcher::stepThroughHistory(bool forward) {
     if (!m_interaction.mode().is(InteractionState::Idle)) return;
-    // The file must hold the state before the last change; after a failed snapshot it holds
-    // an older one, and going back to it would lose more than the last change.
-    waitForSnapshot(m_state, m_view, m_prompts);
-    if (m_state.snapshotFailed) return;
-    rememberPage(m_state);
-    loadAndRerender(m_state, m_view);
-    refreshView(m_state, m_view);
+    DocumentHistory& history = m_state.history;
+    const ChangeStep* step =
+        forward ? history.redo(m_state.document) : history.undo(m_state.document);
+    if (!step) return;
+    const TextSet& t = m_state.texts;
+    m_state.changeNote = (forward ? t.redoneOnPage : t.undoneOnPage) + QString::number(step->page);
+    if (!step->rows.empty()) m_state.changeNote += t.onRow + QString::number(step->rows[0].row);
+    showChangedPage(step->page);
+    keepFileAsShown(m_state, m_view, m_prompts);
+}
+
+void CommandDispatcher::showChangedPage(int page) {
+    // The offset stays, as when a link or "Go to" changes the page.
+    m_state.currentPage = page;
+    redrawAndShow(m_state, m_view, m_prompts);
+    showPageCaption(m_state, m_view);
 }
 
 void CommandDispatcher::goTo() {

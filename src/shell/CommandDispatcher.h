@@ -49,6 +49,10 @@ public:
     // user agrees. Runs once the start-up has shown the last document.
     void openGivenFile(const QString& path);
 
+    // "Remove marks" for a range of one row of any page, as one undoable change; that page
+    // is shown (as a list of the marks would ask).
+    void removePieceMarks(int page, int row, int firstColumn, int lastColumn);
+
 private:
     void run(int commandId);
     // The menu as the state now has it.
@@ -62,7 +66,9 @@ private:
     void author();
     void exitProgram();
     void update();
-    void undo();
+    // Undo (backwards) or Redo: one step of the history, its page shown.
+    void stepThroughHistory(bool forward);
+    void showChangedPage(int page);
     void goTo();
     void setColour(int commandId);
     void toggleGuide();

@@ -34,6 +34,8 @@ enum : int {
     SelectorTextColour = 1096,
     ExportPdf = 1097,
     Find = 1098, // opens and closes the find bar
+    Redo = 1099,
+    RemoveMarks = 1100,
     ExportMarks = 1120,
     MarksList = 1121,
 };

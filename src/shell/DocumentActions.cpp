@@ -27,10 +27,9 @@ template <typename Work> auto whileBusy(MainView& view, Work&& work) {
     return result;
 }
 
-// Takes the result of the write that has ended, if any, waiting for it first when asked:
-// "Undo" is offered again once the file holds the state before the last change. After a
-// failed write the file holds an older state, so "Undo" stays greyed until a snapshot is
-// written; the document in memory is untouched.
+// Takes the result of the write that has ended, if any, waiting for it first when asked.
+// After a failed write the file's state is not known: the next Undo or Redo writes the
+// document again; the document in memory is untouched.
 std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool waitForIt) {
     if (waitForIt && state.snapshots.writing()) {
         const SnapshotWriter::ResultClaim claim(state.snapshots);
@@ -41,8 +40,7 @@ std::optional<WriteResult> endOfWrite(AppState& state, MainView& view, bool wait
     }
     const std::optional<WriteResult> result = state.snapshots.takeResult();
     if (!result) return result;
-    state.snapshotFailed = !result->ok();
-    if (result->ok()) state.undoUsed = false;
+    state.fileState = result->ok() ? state.stateBeingWritten : 0;
     return result;
 }
 
@@ -55,7 +53,22 @@ void reportEndOfWrite(AppState& state, MainView& view, Prompts& prompts, bool wa
 
 void takeSnapshot(AppState& state, MainView& view, Prompts& prompts, CacheWriteScope scope) {
     waitForSnapshot(state, view, prompts);
+    state.stateBeingWritten = state.history.stateId();
     state.snapshots.start(snapshotOf(state.document), cachePath(), scope);
+}
+
+void beginChange(AppState& state, MainView& view, Prompts& prompts, int page) {
+    takeSnapshot(state, view, prompts);
+    state.history.beginChange(state.document, page);
+}
+
+void endChange(AppState& state) {
+    state.history.endChange(state.document);
+}
+
+void keepFileAsShown(AppState& state, MainView& view, Prompts& prompts) {
+    waitForSnapshot(state, view, prompts);
+    if (state.fileState != state.history.stateId()) takeSnapshot(state, view, prompts);
 }
 
 void waitForSnapshot(AppState& state, MainView& view, Prompts& prompts) {
@@ -71,17 +84,14 @@ WriteResult saveSnapshot(AppState& state, MainView& view, Prompts& prompts) {
     return endOfWrite(state, view, true).value_or(WriteResult{});
 }
 
-void rememberPage(AppState& state) {
-    state.rememberedPage = state.currentPage;
-    state.undoUsed = true;
-}
-
 bool loadAndRerender(AppState& state, MainView& view) {
     const bool loaded = whileBusy(view, [&](EventPump& pump) {
         CacheSnapshot asRead;
         if (!loadCache(state.document, cachePath(), &pump, &asRead)) return false;
         state.snapshots.fileWasRead(std::move(asRead), cachePath());
         state.documentPresent = true;
+        state.history.clear();
+        state.fileState = state.history.stateId();
         // Each page is drawn when it is first shown.
         state.surfaces.markAllStale(guideLook(state, false), true);
         return true;
@@ -114,6 +124,7 @@ bool importTextFile(AppState& state, MainView& view, Prompts& prompts, const QSt
     // stays quiet about them.
     state.surfaces.markAllStale(PageLook{}, false);
     state.documentPresent = true;
+    state.history.clear();
     state.currentPage = 1;
     showPageCaption(state, view);
     if (imported->replacedCharacters > 0)

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "DocumentActions.h"
 #include "MainView.h"
+#include "MarkRemovalChange.h"
 #include "PageActions.h"
 #include "PageInteraction.h"
 #include "PagePrompt.h"
@@ -75,9 +76,16 @@ bool MarkCommands::run(int commandId) {
     case UnderlineDefinition:
         definition();
         return true;
+    case RemoveMarks:
+        removeMarks();
+        return true;
     default:
         return false;
     }
+}
+
+void MarkCommands::beginChange() {
+    folia::beginChange(m_state, m_view, m_prompts, m_state.currentPage);
 }
 
 void MarkCommands::finishRowMark() {
@@ -116,7 +124,7 @@ void MarkCommands::toggleTickMode() {
 }
 
 void MarkCommands::align(int commandId) {
-    takeSnapshot(m_state, m_view, m_prompts);
+    beginChange();
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
         if (ticks()[row])
             setRowAlignment(m_state.document.editRow(m_state.currentPage, row),
@@ -125,7 +133,7 @@ void MarkCommands::align(int commandId) {
 }
 
 void MarkCommands::fullHorizontalLine() {
-    takeSnapshot(m_state, m_view, m_prompts);
+    beginChange();
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
         if (ticks()[row])
             addFullHorizontalLine(m_state.document.editRow(m_state.currentPage, row), row);
@@ -144,7 +152,7 @@ void MarkCommands::verticalLine() {
         m_prompts.tell(m_state.texts.notTwoLines, m_state.texts.programmerTitle);
         return;
     }
-    takeSnapshot(m_state, m_view, m_prompts);
+    beginChange();
     addBracket(m_state.document.editRow(m_state.currentPage, rows->first), rows->first,
                rows->second);
     finishRowMark();
@@ -153,7 +161,7 @@ void MarkCommands::verticalLine() {
 // --- the selected range ---------------------------------------------------------------
 
 void MarkCommands::rangeMark(int commandId) {
-    takeSnapshot(m_state, m_view, m_prompts);
+    beginChange();
     if (selectionRowIsUsable()) {
         const Selection& s = selection();
         LineRecord& record = m_state.document.editRow(m_state.currentPage, s.row);
@@ -172,7 +180,7 @@ void MarkCommands::rangeMark(int commandId) {
 void MarkCommands::pageLink() {
     if (m_state.document.pageCount <= 1) return;
     if (selectionRowIsUsable()) {
-        takeSnapshot(m_state, m_view, m_prompts);
+        beginChange();
         // Cancelling the box leaves the command without a link.
         if (const std::optional<QString> answer = askForAnotherPage(m_state, m_prompts)) {
             const Selection& s = selection();
@@ -187,7 +195,7 @@ void MarkCommands::pageLink() {
 void MarkCommands::definition() {
     if (m_state.document.pageCount <= 1) return;
     if (selectionRowIsUsable()) {
-        takeSnapshot(m_state, m_view, m_prompts);
+        beginChange();
         const TextSet& t = m_state.texts;
         QString previous;
         // Asked again, with the last answer to shorten, until it has 1..255 characters;
@@ -203,6 +211,26 @@ void MarkCommands::definition() {
         }
     }
     finishRangeMark();
+}
+
+// --- taking marks off -----------------------------------------------------------------
+
+void MarkCommands::removeMarks() {
+    const PageViewMode& mode = m_interaction.mode();
+    const int page = m_state.currentPage;
+    if (mode.is(InteractionState::Ticking)) {
+        removeTickedRowMarksAsChange(m_state, m_view, m_prompts, ticks());
+        finishRowMark();
+    } else if (mode.is(InteractionState::RangeSelected)) {
+        const Selection& s = selection();
+        removePieceMarksAsChange(m_state, m_view, m_prompts, page, s.row, s.start, s.end);
+        finishRangeMark();
+    } else if (const std::optional<GridCell> caret = m_interaction.caret();
+               caret && mode.is(InteractionState::Idle)) {
+        removePieceMarksAsChange(m_state, m_view, m_prompts, page, caret->row, caret->column,
+                                 caret->column);
+        redrawAndShow(m_state, m_view, m_prompts);
+    }
 }
 
 } // namespace folia

@@ -12,8 +12,8 @@ class Prompts;
 class PageInteraction;
 
 // The "Underlines" and "Alignment" commands: tick mode, marks on ticked rows and on the
-// selected range, links and definitions. Each takes the undo snapshot where it must,
-// changes the rows' mark lists, redraws and moves the page view's mode on.
+// selected range, links and definitions, and taking marks off again. Each takes the undo snapshot
+// where it must, changes the rows' mark lists, redraws and moves the page view's mode on.
 class MarkCommands {
 public:
     MarkCommands(AppState& state, MainView& view, Prompts& prompts, PageInteraction& interaction);
@@ -32,7 +32,11 @@ private:
     void rangeMark(int commandId);
     void pageLink();
     void definition();
+    // "Remove marks": of the selected range, the ticked rows or the caret's cell.
+    void removeMarks();
 
+    // The snapshot before a change of the current page, and its step in the history.
+    void beginChange();
     // Whole-row marks end with the page drawn again and every tick cleared.
     void finishRowMark();
     // Range marks end with the page view back at rest.

@@ -9,8 +9,8 @@ namespace folia {
 std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     using namespace command;
     const MenuEntry separator;
-    auto item = [](const QString& text, int id, int image, QKeySequence shortcut = {}) {
-        return MenuEntry{text, id, image, -1, shortcut};
+    auto item = [](const QString& text, int id, int image, QList<QKeySequence> shortcuts = {}) {
+        return MenuEntry{text, id, image, -1, std::move(shortcuts)};
     };
     auto swatch = [](const QString& text, int id, int32_t colour) {
         return MenuEntry{text, id, 0, int(colour & 0xFFFFFF), {}};
@@ -18,14 +18,15 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
     const ColourSettings& c = s.colours;
     return {
         {t.files,
-         {item(t.newItem, New, 337, Qt::CTRL | Qt::Key_N), separator,
+         {item(t.newItem, New, 337, {Qt::CTRL | Qt::Key_N}), separator,
           item(t.saveImage, SaveImage, 338), item(t.exportPdf, ExportPdf, 338),
           item(t.exportMarks, ExportMarks, 0), separator, item(t.author, Author, 339), separator,
-          item(t.exit, Exit, 340, Qt::CTRL | Qt::Key_Q)}},
+          item(t.exit, Exit, 340, {Qt::CTRL | Qt::Key_Q})}},
         {t.edit,
-         {item(t.update, Update, 335), separator, item(t.undo, Undo, 336, Qt::CTRL | Qt::Key_Z),
-          separator, item(t.goTo, GoTo, 344, Qt::CTRL | Qt::Key_G), separator,
-          item(t.find, Find, 0, Qt::CTRL | Qt::Key_F)}},
+         {item(t.update, Update, 335), separator, item(t.undo, Undo, 336, {Qt::CTRL | Qt::Key_Z}),
+          item(t.redo, Redo, 0, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}),
+          separator, item(t.goTo, GoTo, 344, {Qt::CTRL | Qt::Key_G}), separator,
+          item(t.find, Find, 0, {Qt::CTRL | Qt::Key_F})}},
         {t.personalize, {item(t.setUp, SetUp, 334)}},
         {t.underlines,
          {item(t.tickControl, TickControl, 341), separator,
@@ -35,7 +36,8 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
           item(t.underlinePieceTwoColours, UnderlinePieceTwoColours, 343), separator,
           item(t.underlineLink, UnderlineLink, 345), separator,
           item(t.underlinePieceBold, UnderlinePieceBold, 346), separator,
-          item(t.underlineDefinition, UnderlineDefinition, 345)}},
+          item(t.underlineDefinition, UnderlineDefinition, 345), separator,
+          item(t.removeMarks, RemoveMarks, 0, {QKeySequence(Qt::Key_Delete)})}},
         {t.colours,
          {item(t.favouriteColours, FavouriteColours, 333), separator,
           swatch(t.horizontalColour, HorizontalColour, c.horizontal),
@@ -50,7 +52,7 @@ std::vector<MenuPopup> foliaMenuBar(const TextSet& t, const Settings& s) {
           separator, item(t.right, AlignRowsRight, 349)}},
         {t.read,
          {item(t.guideReader, GuideReader, 0),
-          item(t.marksList, MarksList, 0, Qt::CTRL | Qt::Key_L)}},
+          item(t.marksList, MarksList, 0, {Qt::CTRL | Qt::Key_L})}},
     };
 }
 

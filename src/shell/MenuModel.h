@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -13,9 +14,9 @@ struct Settings;
 struct MenuEntry {
     QString text;
     int commandId = 0;
-    int imageNumber = 0;   // a 16 x 16 menu image (333..349), 0 for none
-    int swatchColour = -1; // 0x00BBGGRR colour of a swatch image, -1 for none
-    QKeySequence shortcut; // the desktop's usual key for the command, if it has one
+    int imageNumber = 0;           // a 16 x 16 menu image (333..349), 0 for none
+    int swatchColour = -1;         // 0x00BBGGRR colour of a swatch image, -1 for none
+    QList<QKeySequence> shortcuts; // the desktop's usual keys for the command, if any
     bool isSeparator() const { return commandId == 0; }
 };
 

@@ -19,7 +19,7 @@ constexpr std::initializer_list<int> kWholeRowCommands = {
 constexpr std::initializer_list<int> kRangeCommands = {UnderlinePieceHorizontal,
                                                        UnderlinePieceTwoColours, UnderlineLink,
                                                        UnderlinePieceBold, UnderlineDefinition};
-constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, GoTo};
+constexpr std::initializer_list<int> kNavigationCommands = {Update, Undo, Redo, GoTo};
 // Offered whatever the state.
 constexpr std::initializer_list<int> kOtherCommands = {New,
                                                        Exit,
@@ -75,7 +75,12 @@ MenuStates menuStates(const AppState& state, const PageViewMode& mode) {
     enable(states, kWholeRowCommands, offer.wholeRow);
     enable(states, kRangeCommands, offer.range);
     enable(states, kNavigationCommands, offer.navigation);
-    states[Undo].enabled = offer.navigation && state.undoFileIsCurrent() && !state.undoUsed;
+    // Greyed while the snapshot before the last change is being written, as before.
+    const bool canStep = offer.navigation && !state.snapshots.pending();
+    states[Undo].enabled = canStep && state.history.canUndo();
+    states[Redo].enabled = canStep && state.history.canRedo();
+    // Wherever pieces or whole rows can be marked, their marks can be taken off.
+    states[RemoveMarks].enabled = offer.range || offer.wholeRow;
     states[SaveImage].enabled = state.documentPresent;
     states[ExportPdf].enabled = state.documentPresent;
     states[Find].enabled = state.documentPresent;

@@ -22,10 +22,10 @@ struct CommandState {
 using MenuStates = std::map<int, CommandState>;
 
 // The menu as the program's state has it. Without a document the marking commands, "Update",
-// "Undo", "Go to", "Save Image", "Export as PDF…", "Export marks…" and "Find" are greyed;
-// with one, the page view's mode decides which groups are offered. "Undo" is offered only
-// while the cache file holds the state before the last change and Undo has not brought it
-// back already.
+// "Undo", "Redo", "Remove marks", "Go to", "Save Image", "Export as PDF…", "Export marks…"
+// and "Find" are greyed; with one, the page view's mode decides which groups are offered.
+// "Undo" and "Redo" are offered while there is a step to take back or make again, and no
+// snapshot is being written.
 MenuStates menuStates(const AppState& state, const PageViewMode& mode);
 
 // Has the main window show them; called after every command and every input event that

@@ -30,11 +30,7 @@ QString caretPart(const AppState& state, const GridCell& caret) {
            QStringLiteral(": ") + fromCp1252(shownRow(state, caret.row).trimmed());
 }
 
-} // namespace
-
-QString describePageView(const AppState& state, const PageViewMode& mode,
-                         std::optional<GridCell> caret) {
-    if (!state.documentPresent) return {};
+QString modePart(const AppState& state, const PageViewMode& mode, std::optional<GridCell> caret) {
     const TextSet& t = state.texts;
     switch (mode.state()) {
     case InteractionState::Selecting:
@@ -50,6 +46,16 @@ QString describePageView(const AppState& state, const PageViewMode& mode,
         break;
     }
     return caret ? caretPart(state, *caret) : QString();
+}
+
+} // namespace
+
+QString describePageView(const AppState& state, const PageViewMode& mode,
+                         std::optional<GridCell> caret) {
+    if (!state.documentPresent) return {};
+    const QString part = modePart(state, mode, caret);
+    if (state.changeNote.isEmpty()) return part;
+    return part.isEmpty() ? state.changeNote : state.changeNote + QStringLiteral(". ") + part;
 }
 
 } // namespace folia

@@ -16,10 +16,10 @@ struct TextSet {
     // FOLIA: main window and menus
     QString gdiFailure;
     QString gdiFailureTitle; // empty: the platform's own title
-    QString saveImage, exportPdf, update, undo, goTo, personalize, setUp;
+    QString saveImage, exportPdf, update, undo, redo, goTo, personalize, setUp;
     QString underlines, tickControl, underlineFullHorizontal, underlineVertical,
         underlinePieceHorizontal, underlinePieceTwoColours, underlineLink, underlinePieceBold,
-        underlineDefinition;
+        underlineDefinition, removeMarks;
     QString colours, favouriteColours, horizontalColour, verticalColour, twoColourBackground,
         twoColourFont, linkColour, selectorColour, selectorTextColour;
     QString alignment, left, center, right;
@@ -134,8 +134,10 @@ struct TextSet {
     QString pageViewName;
     QString pageUpDownName, pageLeftRightName; // the page view's scroll bars
     // What the page view tells a screen reader: "Row 12, column 30: <text>", "Tick mode, 2
-    // rows ticked", "Selected on row 12: <characters>"
+    // rows ticked", "Selected on row 12: <characters>", and before it what the last command
+    // did: "Undone on page 3, row 12. ", "Marks removed: 2. "
     QString caretRow, caretColumn, tickModeOn, rowsTicked, selectedOnRow;
+    QString undoneOnPage, redoneOnPage, onRow, marksRemoved;
     QString paletteName; // the favourite-colours window's palette of swatches
 
     // FOLIA: find in the document ("Find" is the menu item and the text box's name)

@@ -1,6 +1,7 @@
 #include "marks/MarkEntryBuilders.h"
 #include "document/LineRecord.h"
 #include "marks/MarkLists.h"
+#include "marks/MarkRemoval.h"
 
 #include <gtest/gtest.h>
 
@@ -81,4 +82,76 @@ TEST(MarkEntryBuilders, ExactlyTwoTickedRows) {
     EXPECT_EQ(twoTickedRows(ticks), std::make_pair(5, 9));
     ticks[65] = true;
     EXPECT_EQ(twoTickedRows(ticks), std::nullopt);
+}
+
+TEST(MarkRemoval, APieceRemovalTakesEveryMarkOverTheRangeAndKeepsTheRest) {
+    LineRecord record = rowWithText("some text to mark, with enough words for every kind of mark");
+    int32_t serial = 0;
+    addHorizontalPiece(record, 5, 10, 14);
+    addHorizontalPiece(record, 5, 30, 35);
+    addTwoColourPiece(record, 5, 12, 20, 0, 255);
+    addTwoColourPiece(record, 5, 40, 45, 0, 255);
+    addBoldPiece(record, 5, 14, 14);
+    addBoldPiece(record, 5, 15, 18);
+    addPageLink(record, serial, 5, 8, 10, "3");
+    addDefinition(record, serial, 5, 11, 13, "a note");
+    addPageLink(record, serial, 5, 50, 55, "4");
+
+    EXPECT_EQ(removePieceMarks(record, 5, 14, 10), 5) << "a range selected right to left";
+    EXPECT_EQ(record.text(TextField::HorizontalMarks), "5,29,35;");
+    EXPECT_EQ(record.text(TextField::TwoColourMarks), "5,40,45,0,255;");
+    EXPECT_EQ(record.text(TextField::BoldMarks), "5,15,18;");
+    EXPECT_EQ(record.text(TextField::LinkMarks), "5,50,55,1E3;");
+    EXPECT_EQ(record.text(TextField::LinkTargets), "4,1E3;") << "the link's target went too";
+    EXPECT_EQ(record.text(TextField::DefinitionTexts), "") << "and the definition's text";
+    EXPECT_EQ(record.hasMarks + record.hasBold + record.linkKind, 3);
+    // Stored as a writer stores a list: the text, one zero byte, the old bytes after it.
+    QByteArray image(LineRecord::kImageSize, '\0');
+    record.writeImage(image.data());
+    EXPECT_EQ(image.mid(122, 16), QByteArray("5,29,35;", 9) + "29,35;" + '\0');
+
+    EXPECT_EQ(removePieceMarks(record, 4, 1, 114), 0) << "another row's entries only";
+    EXPECT_EQ(removePieceMarks(record, 5, 1, 114), 4);
+    EXPECT_EQ(record.hasMarks + record.hasBold + record.linkKind, 0);
+    EXPECT_TRUE(setRowAlignment(record, RowAlignment::Centre)) << "a row without marks again";
+    EXPECT_EQ(serial, 3);
+}
+
+TEST(MarkRemoval, AListCutByItsCapacityKeepsItsWholeEntriesOnly) {
+    LineRecord record = rowWithText("some text");
+    addBoldPiece(record, 5, 60, 70);
+    while (record.text(TextField::BoldMarks).size() <
+           LineRecord::capacity(TextField::BoldMarks) - 1)
+        addBoldPiece(record, 5, 10, 14);
+    const std::vector<QByteArray> before = listEntries(record.text(TextField::BoldMarks), ';');
+    ASSERT_FALSE(record.text(TextField::BoldMarks).endsWith(';')) << "the last entry is cut";
+
+    EXPECT_EQ(removePieceMarks(record, 5, 65, 65), 1);
+    const QByteArray after = record.text(TextField::BoldMarks);
+    EXPECT_TRUE(after.endsWith(';')) << "the cut piece cannot join a later entry";
+    EXPECT_EQ(listEntries(after, ';'), std::vector<QByteArray>(before.begin() + 1, before.end()));
+    addBoldPiece(record, 5, 80, 90);
+    EXPECT_TRUE(record.text(TextField::BoldMarks).endsWith("5,80,90;"));
+}
+
+TEST(MarkRemoval, TickedRowsLoseTheirFullLinesAlignmentAndBrackets) {
+    std::vector<LineRecord> rows(65, rowWithText("a row of text"));
+    rows[2] = rowWithText("   abc");
+    addFullHorizontalLine(rows[2], 3);
+    addHorizontalPiece(rows[2], 3, 20, 25);
+    rows[3] = rowWithText("centred", "AL2");
+    addBracket(rows[3], 4, 8);
+    addBracket(rows[1], 2, 3);
+    addBracket(rows[1], 2, 10);
+    addBracket(rows[6], 7, 9);
+    std::array<bool, 66> ticked{};
+    ticked[3] = ticked[4] = true;
+
+    EXPECT_EQ(removeWholeRowMarks(rows, ticked), 4);
+    EXPECT_EQ(rows[2].text(TextField::HorizontalMarks), "3,19,25;") << "a piece is no full line";
+    EXPECT_EQ(rows[1].text(TextField::VerticalMarks), "2,10;");
+    EXPECT_EQ(rows[6].text(TextField::VerticalMarks), "7,9;");
+    EXPECT_EQ(rows[3].text(TextField::Alignment), "");
+    EXPECT_EQ(rows[3].hasMarks, 0);
+    EXPECT_TRUE(setRowAlignment(rows[3], RowAlignment::Right));
 }

@@ -71,7 +71,7 @@ TEST_F(Commands, GoToRoundsHalvesToEvenAndCanBeCancelled) {
     EXPECT_TRUE(prompts.inputs.empty()) << "nothing to go to in a one-page document";
 }
 
-TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
+TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkAndRedoMakesItAgain) {
     makeDocument(2);
     commands.dispatch(command::Update); // a first rendering of both pages
     selectRange(12, 30, 42);
@@ -84,7 +84,11 @@ TEST_F(Commands, UndoRestoresTheStateBeforeTheLastMarkOnce) {
 
     commands.dispatch(command::Undo);
     EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray()) << "the page before the bold piece";
-    EXPECT_FALSE(view.isEnabled(command::Undo)) << "a single level of undo";
+    EXPECT_FALSE(view.isEnabled(command::Undo)) << "nothing more to undo";
+    EXPECT_TRUE(view.isEnabled(command::Redo));
+    commands.dispatch(command::Redo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), QByteArray("12,30,42;"));
+    EXPECT_FALSE(view.isEnabled(command::Redo));
 }
 
 TEST_F(Commands, PieceCommandsOnAnUnusableRowStoreNothingButStillSnapshot) {
@@ -222,7 +226,7 @@ TEST_F(Commands, NewImportsTheChosenFileAndKeepsTheSerialGoing) {
     EXPECT_TRUE(view.isEnabled(command::SaveImage));
     EXPECT_TRUE(view.isEnabled(command::ExportPdf));
     waitForSnapshot(state, view, prompts);
-    EXPECT_TRUE(menuStates(state, mode())[command::Undo].enabled);
+    EXPECT_FALSE(menuStates(state, mode())[command::Undo].enabled) << "a new document's history";
     EXPECT_FALSE(state.dialogBusy);
     EXPECT_EQ(state.document.markSerial, 9);
     EXPECT_EQ(cacheBytes().size(), 70 * LineRecord::kImageSize);
@@ -364,4 +368,77 @@ TEST_F(Commands, UpdateGuideOffAndUndoDrawOnlyTheShownPage) {
     EXPECT_EQ(state.surfaces.heldCount(), 1);
     EXPECT_TRUE(state.surfaces.isHeld(7));
     EXPECT_EQ(state.currentPage, 7);
+}
+
+TEST_F(Commands, RemoveMarksTakesOffTheRangeTheCellOrTheTickedRowsAsOneChange) {
+    makeDocument(2);
+    selectRange(12, 30, 42);
+    commands.dispatch(command::UnderlinePieceHorizontal);
+    selectRange(12, 35, 38);
+    commands.dispatch(command::UnderlinePieceBold);
+    EXPECT_TRUE(view.isEnabled(command::RemoveMarks)) << "at rest";
+    selectRange(12, 36, 36);
+    EXPECT_TRUE(menuStates(state, mode())[command::RemoveMarks].enabled) << "with a range";
+    commands.dispatch(command::RemoveMarks);
+    EXPECT_EQ(list(12, TextField::HorizontalMarks) + list(12, TextField::BoldMarks), "");
+    EXPECT_EQ(row(12).hasMarks, 0);
+    EXPECT_EQ(mode().state(), InteractionState::Idle);
+    EXPECT_EQ(interaction.description(), "Marks removed: 2");
+
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(list(12, TextField::HorizontalMarks), "12,29,42;") << "both back in one step";
+    EXPECT_EQ(list(12, TextField::BoldMarks), "12,35,38;");
+    EXPECT_EQ(interaction.description(), "Undone on page 1, row 12");
+
+    // The keyboard's caret on a cell of the bold piece.
+    ASSERT_TRUE(interaction.markingKeyPressed(Qt::Key_Down, true, false));
+    const std::optional<GridCell> caret = interaction.caret();
+    ASSERT_TRUE(caret);
+    selectRange(caret->row, caret->column, caret->column + 1);
+    commands.dispatch(command::UnderlinePieceBold);
+    commands.dispatch(command::RemoveMarks);
+    EXPECT_EQ(list(caret->row, TextField::BoldMarks), "");
+
+    tick({5});
+    commands.dispatch(command::UnderlineFullHorizontal);
+    EXPECT_TRUE(view.isEnabled(command::RemoveMarks)) << "in tick mode";
+    tick({5});
+    commands.dispatch(command::RemoveMarks);
+    EXPECT_EQ(list(5, TextField::HorizontalMarks), "");
+    EXPECT_TRUE(mode().is(InteractionState::Ticking));
+    EXPECT_EQ(mode().tickedCount(), 0);
+}
+
+TEST_F(Commands, UndoAndRedoShowThePageTheyChangeAtTheSameOffset) {
+    makeDocument(3);
+    selectRange(12, 30, 42);
+    commands.dispatch(command::UnderlinePieceBold);
+    prompts.answers = {"3"};
+    commands.dispatch(command::GoTo);
+    state.viewOffset = -200;
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(state.currentPage, 1);
+    EXPECT_EQ(view.caption, "Page 1 of 3");
+    EXPECT_EQ(state.viewOffset, -200);
+    EXPECT_EQ(list(12, TextField::BoldMarks), "");
+    EXPECT_TRUE(view.isEnabled(command::Redo));
+
+    commands.dispatch(command::Redo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), "12,30,42;");
+    selectRange(13, 30, 42);
+    commands.dispatch(command::UnderlinePieceBold);
+    commands.dispatch(command::Undo);
+    commands.dispatch(command::Undo);
+    EXPECT_EQ(list(12, TextField::BoldMarks), "");
+    EXPECT_EQ(cacheBytes(), [&] {
+        saveCache(state.document, folder.filePath("shown"));
+        QFile shown(folder.filePath("shown"));
+        return shown.open(QIODevice::ReadOnly) ? shown.readAll() : QByteArray();
+    }()) << "after two Undos the file holds the document shown";
+    selectRange(14, 30, 42);
+    commands.dispatch(command::UnderlinePieceBold);
+    waitForSnapshot(state, view, prompts);
+    EXPECT_FALSE(menuStates(state, mode())[command::Redo].enabled)
+        << "a new change drops what could be redone";
+    EXPECT_TRUE(menuStates(state, mode())[command::Undo].enabled);
 }

@@ -185,7 +185,7 @@ TEST_F(PageInteractionTest, APressWhileARangeIsSelectedCancelsIt) {
     pressAt(50, 3);
     EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_FALSE(rangeCommandsEnabled());
-    EXPECT_TRUE(view.isEnabled(command::Undo));
+    EXPECT_TRUE(view.isEnabled(command::GoTo));
     EXPECT_EQ(cellBackground(30, 12), kWhite) << "the page shows without it";
 }
 

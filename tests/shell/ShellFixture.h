@@ -26,6 +26,7 @@ protected:
     // A document of `pages` pages, every row of every page carrying text.
     void makeDocument(int pages, int rowsPerPage = 65) {
         state.document.clear();
+        state.history.clear();
         for (int page = 1; page <= pages; ++page)
             for (int row = 1; row <= rowsPerPage; ++row)
                 putRow(state.document, page, row, "Row text of the document, plain words.");

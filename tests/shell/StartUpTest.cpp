@@ -26,7 +26,8 @@ TEST_F(StartUp, WithoutACacheTheWindowStaysEmpty) {
     EXPECT_FALSE(state.documentPresent);
     for (int id :
          {command::TickControl, command::UnderlineFullHorizontal, command::Update, command::Undo,
-          command::SaveImage, command::GoTo, command::AlignRowsLeft, command::UnderlinePieceBold})
+          command::Redo, command::SaveImage, command::GoTo, command::AlignRowsLeft,
+          command::UnderlinePieceBold, command::RemoveMarks})
         EXPECT_FALSE(view.isEnabled(id)) << id;
     EXPECT_EQ(state.settings.colours.link, 255) << "links are red after every start";
     EXPECT_EQ(view.swatch(command::LinkColour), 255) << "the swatch shows the red link colour";
@@ -55,11 +56,11 @@ TEST_F(StartUp, ACacheIsAnnouncedThenTheStoredPageShown) {
     EXPECT_EQ(view.busyStarts, view.busyStops);
     for (int id :
          {command::TickControl, command::UnderlineFullHorizontal, command::UnderlineVertical,
-          command::Update, command::Undo, command::SaveImage, command::GoTo, command::AlignRowsLeft,
-          command::AlignRowsCentre, command::AlignRowsRight})
+          command::Update, command::SaveImage, command::GoTo, command::AlignRowsLeft,
+          command::AlignRowsCentre, command::AlignRowsRight, command::RemoveMarks})
         EXPECT_TRUE(view.isEnabled(id)) << id;
     for (int id :
-         {command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
+         {command::Undo, command::Redo, command::UnderlinePieceHorizontal, command::UnderlinePieceTwoColours,
           command::UnderlineLink, command::UnderlineDefinition, command::UnderlinePieceBold})
         EXPECT_FALSE(view.isEnabled(id)) << id;
 }

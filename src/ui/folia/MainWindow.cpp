@@ -156,7 +156,7 @@ void MainWindow::buildMenu() {
                 continue;
             }
             QAction* a = menu->addAction(menuLabel(entry.text));
-            a->setShortcut(entry.shortcut);
+            a->setShortcuts(entry.shortcuts);
             const int id = entry.commandId;
             if (entry.imageNumber) a->setIcon(menuImage(entry.imageNumber));
             if (entry.swatchColour >= 0) {

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,10 +104,13 @@ TEST_F(KeyboardAccess, ShortcutsRunTheirItemsOnlyWhenEnabled) {
     MainWindow& w = open();
     const std::map<int, QString> shortcuts{{command::New, "Ctrl+N"},
                                            {command::Undo, "Ctrl+Z"},
+                                           {command::RemoveMarks, "Del"},
                                            {command::GoTo, "Ctrl+G"},
                                            {command::Exit, "Ctrl+Q"}};
     for (const auto& [id, keys] : shortcuts)
         EXPECT_EQ(w.action(id)->shortcut().toString(QKeySequence::PortableText), keys) << id;
+    EXPECT_EQ(w.action(command::Redo)->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
 
     prompts.answers = {"2"};
     type(Qt::Key_G, Qt::ControlModifier);
@@ -118,10 +122,17 @@ TEST_F(KeyboardAccess, ShortcutsRunTheirItemsOnlyWhenEnabled) {
     type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(prompts.inputs.size(), 1);
     EXPECT_FALSE(w.action(command::Undo)->isEnabled());
+    choose(command::AlignRowsCentre); // a change, though nothing is ticked
     choose(command::TickControl);
 
+    QElapsedTimer waited; // "Undo" is offered once the snapshot is on disk
+    waited.start();
+    while (!w.action(command::Undo)->isEnabled() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(w.action(command::Undo)->isEnabled()) << "Undo ran";
+    type(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(w.action(command::Redo)->isEnabled()) << "Redo ran";
     type(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(prompts.dialogs.size(), 1) << "New asks for a file";
     type(Qt::Key_Q, Qt::ControlModifier);
