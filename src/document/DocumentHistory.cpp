@@ -28,9 +28,10 @@ void DocumentHistory::clear() {
 
 void DocumentHistory::beginChange(const Document& document, int page) {
     if (m_open || !Document::isValidPlace(page, 1)) return;
-    OpenChange& open = m_open.emplace();
-    open.page = page;
-    open.serial = document.markSerial;
+    // Built whole, not emplaced: clang cannot default-construct a nested struct with member
+    // initialisers here.
+    m_open = OpenChange{page, {}, document.markSerial};
+    OpenChange& open = *m_open;
     open.rows.reserve(Document::kRowsPerPage);
     for (int row = 1; row <= Document::kRowsPerPage; ++row)
         open.rows.push_back(document.row(page, row));
