@@ -25,7 +25,7 @@ const Document& fullDocument() {
 
 void open(benchmark::State& state) {
     for (auto _ : state) {
-        MarksPanel panel(englishTexts(), [](const ListedMark&) {}, nullptr);
+        MarksPanel panel(englishTexts(), {}, {}, nullptr);
         panel.resize(560, 955);
         panel.refresh(fullDocument());
         panel.show();
@@ -36,7 +36,7 @@ void open(benchmark::State& state) {
 
 void refreshAfterOneMark(benchmark::State& state) {
     Document document = bench::markedProse(200);
-    MarksPanel panel(englishTexts(), [](const ListedMark&) {}, nullptr);
+    MarksPanel panel(englishTexts(), {}, {}, nullptr);
     panel.refresh(document);
     int column = 4;
     for (auto _ : state) {

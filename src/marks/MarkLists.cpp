@@ -30,6 +30,13 @@ std::vector<Fields> entriesOf(const LineRecord& record, TextField field, char te
     return result;
 }
 
+// Calls read(fields, entry) for each entry of the list, `entry` counting from 0.
+template <typename Read> void readEntries(const LineRecord& record, TextField field, Read read) {
+    int entry = 0;
+    for (const Fields& fields : entriesOf(record, field, ';'))
+        read(fields, entry++);
+}
+
 // Columns C1 and C2 of a row in their stored order, clipped to the grid; nothing when
 // the row is off the page or no column between them is on the grid.
 std::optional<PieceRange> storedRangeAt(const Fields& fields) {
@@ -71,44 +78,48 @@ std::vector<QByteArray> listEntries(const QByteArray& list, char terminator) {
 
 std::vector<HorizontalPiece> horizontalPieces(const LineRecord& record) {
     std::vector<HorizontalPiece> result;
-    for (const Fields& fields : entriesOf(record, TextField::HorizontalMarks, ';')) {
+    readEntries(record, TextField::HorizontalMarks, [&](const Fields& fields, int entry) {
         const int row = fields.number(0);
-        if (!grid::isRow(row)) continue;
+        if (!grid::isRow(row)) return;
         result.push_back({row, std::clamp(fields.number(1), 0, grid::kColumns - 1),
-                          std::clamp(fields.number(2), 1, grid::kColumns)});
-    }
+                          std::clamp(fields.number(2), 1, grid::kColumns), entry});
+    });
     return result;
 }
 
 std::vector<TwoColourPiece> twoColourPieces(const LineRecord& record) {
     std::vector<TwoColourPiece> result;
-    for (const Fields& fields : entriesOf(record, TextField::TwoColourMarks, ';'))
+    readEntries(record, TextField::TwoColourMarks, [&](const Fields& fields, int entry) {
         if (const auto range = rangeAt(fields))
-            result.push_back({*range, colourAt(fields, 3), colourAt(fields, 4)});
+            result.push_back({*range, colourAt(fields, 3), colourAt(fields, 4), entry});
+    });
     return result;
 }
 
 std::vector<Bracket> brackets(const LineRecord& record) {
     std::vector<Bracket> result;
-    for (const Fields& fields : entriesOf(record, TextField::VerticalMarks, ';')) {
-        const Bracket bracket{fields.number(0), fields.number(1)};
+    readEntries(record, TextField::VerticalMarks, [&](const Fields& fields, int entry) {
+        const Bracket bracket{fields.number(0), fields.number(1), entry};
         if (grid::isRow(bracket.firstRow) && grid::isRow(bracket.lastRow))
             result.push_back(bracket);
-    }
+    });
     return result;
 }
 
 std::vector<LinkMark> linkMarks(const LineRecord& record) {
     std::vector<LinkMark> result;
-    for (const Fields& fields : entriesOf(record, TextField::LinkMarks, ';'))
-        if (const auto range = storedRangeAt(fields)) result.push_back({*range, fields.text(3)});
+    readEntries(record, TextField::LinkMarks, [&](const Fields& fields, int entry) {
+        if (const auto range = storedRangeAt(fields))
+            result.push_back({*range, fields.text(3), entry});
+    });
     return result;
 }
 
-std::vector<PieceRange> boldPieces(const LineRecord& record) {
-    std::vector<PieceRange> result;
-    for (const Fields& fields : entriesOf(record, TextField::BoldMarks, ';'))
-        if (const auto range = rangeAt(fields)) result.push_back(*range);
+std::vector<BoldPiece> boldPieces(const LineRecord& record) {
+    std::vector<BoldPiece> result;
+    readEntries(record, TextField::BoldMarks, [&](const Fields& fields, int entry) {
+        if (const auto range = rangeAt(fields)) result.push_back({*range, entry});
+    });
     return result;
 }
 
@@ -143,14 +154,22 @@ std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteAr
     return std::nullopt;
 }
 
-std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code) {
-    const QByteArray list = record.text(TextField::DefinitionTexts);
-    const qsizetype end = list.indexOf('|' + code + '~');
+std::optional<std::pair<qsizetype, qsizetype>> typedDefinitionSpan(const QByteArray& list,
+                                                                   const QByteArray& code) {
+    const QByteArray ending = '|' + code + '~';
+    const qsizetype end = list.indexOf(ending);
     if (code.isEmpty() || end < 0) return std::nullopt;
     qsizetype start = list.lastIndexOf('~', end);
     while (start >= 0 && !endsDefinitionEntry(list, start))
         start = start == 0 ? -1 : list.lastIndexOf('~', start - 1);
-    return list.sliced(start + 1, end - start - 1);
+    return std::pair(start + 1, end + ending.size() - start - 1);
+}
+
+std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code) {
+    const QByteArray list = record.text(TextField::DefinitionTexts);
+    const auto span = typedDefinitionSpan(list, code);
+    if (!span) return std::nullopt;
+    return list.sliced(span->first, span->second - code.size() - 2);
 }
 
 } // namespace folia

@@ -1,18 +1,21 @@
 #pragma once
 
+#include "document/LineRecord.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace folia {
 
-struct LineRecord;
-
 // The marks of a row are stored as text lists inside its record; the stored text is the
 // truth, and these readers parse it whenever a page is drawn or clicked. A reader hands
 // out only entries its consumers can use as they are: rows within 1..65 and columns
-// within the grid (1..114); an entry that cannot be brought there is dropped.
+// within the grid (1..114); an entry that cannot be brought there is dropped. Each piece
+// keeps `entry`, the place of the stored entry it was read from among its list's entries,
+// so that exactly that entry can be taken off again.
 
 // "R,C1,C2;": a line under a range. C1 is the column before the first marked one, so the
 // line runs from the right edge of `before` to the right edge of `last`. A range marked
@@ -21,6 +24,7 @@ struct HorizontalPiece {
     int row = 0;
     int before = 0; // 0..113
     int last = 0;   // 1..114
+    int entry = 0;
 };
 
 // "R,C1,C2;" (bold) and the range part of the other piece lists: columns first..last,
@@ -36,12 +40,14 @@ struct TwoColourPiece {
     PieceRange range;
     uint32_t background = 0;
     uint32_t foreground = 0;
+    int entry = 0;
 };
 
 // "R1,R2;": a bracket beside rows R1..R2, kept in the record of R1.
 struct Bracket {
     int firstRow = 0;
     int lastRow = 0;
+    int entry = 0;
 };
 
 // "R,C1,C2,CODE;": CODE is "1E" + serial for a page link, "2E" + serial for a definition.
@@ -50,13 +56,29 @@ struct Bracket {
 struct LinkMark {
     PieceRange range;
     QByteArray code;
+    int entry = 0;
+};
+
+struct BoldPiece {
+    PieceRange range;
+    int entry = 0;
+};
+
+// Where one mark is kept: entry `entry` of the list `field` in the record of row `row` of
+// its page. An alignment is the whole of its field, entry 0.
+struct StoredEntry {
+    int row = 0;
+    TextField field = TextField::Text;
+    int entry = 0;
+
+    bool operator==(const StoredEntry&) const = default;
 };
 
 std::vector<HorizontalPiece> horizontalPieces(const LineRecord& record);
 std::vector<TwoColourPiece> twoColourPieces(const LineRecord& record);
 std::vector<Bracket> brackets(const LineRecord& record);
 std::vector<LinkMark> linkMarks(const LineRecord& record);
-std::vector<PieceRange> boldPieces(const LineRecord& record);
+std::vector<BoldPiece> boldPieces(const LineRecord& record);
 
 // The entries of a list: the pieces between terminators, without the piece after the
 // last terminator (empty, or an entry cut off by the field's capacity).
@@ -78,5 +100,9 @@ std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteAr
 // by findDefinition, as a click shows it, but here it runs from the end of the entry
 // before it up to its "|" + code + "~".
 std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code);
+// Where that whole definition stands in the row's definition texts, its "|" + code + "~"
+// included: the start and the length.
+std::optional<std::pair<qsizetype, qsizetype>> typedDefinitionSpan(const QByteArray& list,
+                                                                   const QByteArray& code);
 
 } // namespace folia

@@ -7,6 +7,7 @@
 
 #include <QByteArrayList>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <set>
 
@@ -75,20 +76,35 @@ void settleFlags(LineRecord& record) {
     if (links.empty() || last != LinkKind::None) record.linkKind = static_cast<int32_t>(last);
 }
 
-// The links of the row over those columns, with their targets and definition texts.
-int removeLinks(LineRecord& record, int row, const Columns& columns) {
+// Each definition goes whole, as it was typed, also one holding "|" or "~"; as for the
+// other lists, what stood after the last entry goes with it.
+void removeDefinitionTexts(LineRecord& record, const std::set<QByteArray>& codes) {
+    QByteArray list = record.text(TextField::DefinitionTexts);
+    bool changed = false;
+    for (const QByteArray& code : codes) {
+        if (codeKind(code) != LinkKind::Definition) continue;
+        while (const auto span = typedDefinitionSpan(list, code)) {
+            list.remove(span->first, span->second);
+            changed = true;
+        }
+    }
+    if (!changed) return;
+    list.truncate(list.lastIndexOf('~') + 1);
+    record.setText(TextField::DefinitionTexts, list);
+}
+
+// The links that `goes` picks, with their targets and definition texts.
+template <typename Goes> int removeLinks(LineRecord& record, Goes goes) {
     std::set<QByteArray> codes;
     const int removed = keepEntries(record, TextField::LinkMarks, ';', [&](const QByteArray& e) {
-        if (numberAt(e, 0) != row || !between(numberAt(e, 1), numberAt(e, 2)).overlaps(columns))
-            return true;
+        if (!goes(e)) return true;
         codes.insert(fieldAt(e, 3));
         return false;
     });
     if (removed == 0) return 0;
     keepEntries(record, TextField::LinkTargets, ';',
                 [&](const QByteArray& e) { return !codes.contains(fieldAt(e, 1)); });
-    keepEntries(record, TextField::DefinitionTexts, '~',
-                [&](const QByteArray& e) { return !codes.contains(fieldAt(e, 1, '|')); });
+    removeDefinitionTexts(record, codes);
     return removed;
 }
 
@@ -105,7 +121,7 @@ int removePieceMarks(LineRecord& record, int row, int first, int last) {
     });
     removed += keepEntries(record, TextField::TwoColourMarks, ';', keepPiece);
     removed += keepEntries(record, TextField::BoldMarks, ';', keepPiece);
-    removed += removeLinks(record, row, columns);
+    removed += removeLinks(record, coversRange);
     if (removed > 0) settleFlags(record);
     return removed;
 }
@@ -133,6 +149,33 @@ int removeWholeRowMarks(std::vector<LineRecord>& rows, const std::array<bool, 66
         if (here > 0) settleFlags(record);
         removed += here;
     }
+    return removed;
+}
+
+int removeStoredEntry(std::vector<LineRecord>& rows, const StoredEntry& at) {
+    if (at.row < 1 || at.row > int(rows.size())) return 0;
+    LineRecord& record = rows[size_t(at.row - 1)];
+    int entry = 0;
+    const auto isIt = [&](const QByteArray&) { return entry++ == at.entry; };
+    int removed = 0;
+    switch (at.field) {
+    case TextField::HorizontalMarks:
+    case TextField::TwoColourMarks:
+    case TextField::VerticalMarks:
+    case TextField::BoldMarks:
+        removed = keepEntries(record, at.field, ';', std::not_fn(isIt));
+        break;
+    case TextField::LinkMarks:
+        removed = removeLinks(record, isIt);
+        break;
+    case TextField::Alignment:
+        removed = record.text(TextField::Alignment).isEmpty() ? 0 : 1;
+        record.setText(TextField::Alignment, {});
+        break;
+    default:
+        break;
+    }
+    if (removed > 0) settleFlags(record);
     return removed;
 }
 

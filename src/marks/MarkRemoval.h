@@ -6,6 +6,7 @@
 namespace folia {
 
 struct LineRecord;
+struct StoredEntry;
 
 // Taking marks off rows. A list that loses entries is stored again as the entries that
 // remain, in their order, each with its terminator; what stood after the last terminator
@@ -23,5 +24,9 @@ int removePieceMarks(LineRecord& record, int row, int first, int last);
 // full-width underlines and alignment, and every bracket of the page starting or ending on
 // one of them.
 int removeWholeRowMarks(std::vector<LineRecord>& rows, const std::array<bool, 66>& ticked);
+
+// The one mark kept at `at` among the rows of its page (row r at index r - 1); a link or a
+// definition goes with its target or its text.
+int removeStoredEntry(std::vector<LineRecord>& rows, const StoredEntry& at);
 
 } // namespace folia

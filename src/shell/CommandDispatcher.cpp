@@ -54,11 +54,10 @@ void CommandDispatcher::dispatch(int commandId) {
     showMenus();
 }
 
-void CommandDispatcher::removePieceMarks(int page, int row, int firstColumn, int lastColumn) {
-    if (!m_state.documentPresent || page < 1 || page > m_state.document.pageCount) return;
+void CommandDispatcher::removeListedMark(const ListedMark& mark) {
+    if (!m_state.documentPresent) return;
     m_state.changeNote.clear();
-    removePieceMarksAsChange(m_state, m_view, m_prompts, page, row, firstColumn, lastColumn);
-    showChangedPage(page);
+    if (removeListedMarkAsChange(m_state, m_view, m_prompts, mark) > 0) showChangedPage(mark.page);
     showMenus();
 }
 

@@ -13,6 +13,7 @@ struct AppState;
 class MainView;
 class Prompts;
 class PageInteraction;
+struct ListedMark;
 
 // The dialogs that some commands open; each one returns when its dialog has closed.
 class CommandDialogs {
@@ -49,9 +50,8 @@ public:
     // user agrees. Runs once the start-up has shown the last document.
     void openGivenFile(const QString& path);
 
-    // "Remove marks" for a range of one row of any page, as one undoable change; that page
-    // is shown (as a list of the marks would ask).
-    void removePieceMarks(int page, int row, int firstColumn, int lastColumn);
+    // Removes exactly that mark of the marks list as one undoable change; its page is shown.
+    void removeListedMark(const ListedMark& mark);
 
 private:
     void run(int commandId);

@@ -2,9 +2,11 @@
 
 #include "AppState.h"
 #include "DocumentActions.h"
-#include "text/TextSet.h"
 #include "marks/MarkRemoval.h"
+#include "text/TextSet.h"
+#include "view/MarkCatalogue.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace folia {
@@ -47,6 +49,18 @@ int removeTickedRowMarksAsChange(AppState& state, MainView& view, Prompts& promp
     std::vector<LineRecord> rows = rowsOf(state.document, state.currentPage);
     const int removed = removeWholeRowMarks(rows, ticked);
     return storeAsChange(state, view, prompts, state.currentPage, rows, removed);
+}
+
+int removeListedMarkAsChange(AppState& state, MainView& view, Prompts& prompts,
+                             const ListedMark& mark) {
+    if (!Document::isValidPlace(mark.page, mark.stored.row) || mark.page > state.document.pageCount)
+        return 0;
+    // A list a change has not reached yet may name a mark no longer kept there.
+    const std::vector<ListedMark> kept = listMarksOfPage(state.document, mark.page);
+    if (std::ranges::find(kept, mark) == kept.end()) return 0;
+    std::vector<LineRecord> rows = rowsOf(state.document, mark.page);
+    const int removed = removeStoredEntry(rows, mark.stored);
+    return storeAsChange(state, view, prompts, mark.page, rows, removed);
 }
 
 } // namespace folia

@@ -7,6 +7,7 @@ namespace folia {
 struct AppState;
 class MainView;
 class Prompts;
+struct ListedMark;
 
 // "Remove marks" as one change of the document, which one Undo takes back: the snapshot
 // before it, the step in the history. When there is nothing to take off, nothing happens
@@ -19,5 +20,9 @@ int removePieceMarksAsChange(AppState& state, MainView& view, Prompts& prompts, 
 // The whole-row marks of the ticked rows of the current page.
 int removeTickedRowMarksAsChange(AppState& state, MainView& view, Prompts& prompts,
                                  const TickRows& ticked);
+
+// Exactly the listed mark, when the document still keeps it as listed.
+int removeListedMarkAsChange(AppState& state, MainView& view, Prompts& prompts,
+                             const ListedMark& mark);
 
 } // namespace folia

@@ -103,6 +103,7 @@ const TextSet& englishTexts() {
         .targetColumn = "To page",
         .definitionColumn = "Definition",
         .kindsShown = "Kinds shown",
+        .marksListKeys = "Enter shows a mark on its page; Delete removes it.",
 
         .pageLabel = "Page ",
 

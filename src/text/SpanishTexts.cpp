@@ -103,6 +103,7 @@ const TextSet& spanishTexts() {
         .targetColumn = "A página",
         .definitionColumn = "Definición",
         .kindsShown = "Tipos mostrados",
+        .marksListKeys = "Intro muestra una marca en su página; Supr la quita.",
 
         .pageLabel = "Página ",
 

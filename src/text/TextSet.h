@@ -58,6 +58,7 @@ struct TextSet {
     // The marks list: its columns and its filter of kinds
     QString kindColumn, rowColumn, markedColumn, coloursColumn, targetColumn, definitionColumn;
     QString kindsShown;
+    QString marksListKeys; // the list's keys, for a screen reader
 
     // FOLIA: page labels
     QString pageLabel; // "Page " before a page number

@@ -33,13 +33,16 @@ class PageMarks {
 public:
     PageMarks(const Document& document, int page) : m_document(document), m_page(page) {}
 
+    // The marks kept in the record of `row`.
     void addRecord(const LineRecord& record, int row);
     std::vector<ListedMark> take();
 
 private:
-    ListedMark& add(int row, MarkKind kind);
-    // A mark of the characters in grid columns firstColumn..lastColumn of the row.
-    ListedMark& add(int row, MarkKind kind, int firstColumn, int lastColumn);
+    // A mark of `row` kept as entry `entry` of the list `field` of the record being read.
+    ListedMark& add(int row, MarkKind kind, TextField field, int entry);
+    // The same, marking the characters in grid columns firstColumn..lastColumn of the row.
+    ListedMark& add(int row, MarkKind kind, TextField field, int entry, int firstColumn,
+                    int lastColumn);
     void addHorizontalPieces(const LineRecord& record);
     void addBrackets(const LineRecord& record);
     void addLinks(const LineRecord& record);
@@ -47,6 +50,7 @@ private:
 
     const Document& m_document;
     const int m_page;
+    int m_recordRow = 0;
     std::vector<ListedMark> m_marks;
 };
 
@@ -59,17 +63,19 @@ bool isFullLine(const HorizontalPiece& piece, const QByteArray& text) {
            piece.last == std::clamp(full.last, 1, grid::kColumns);
 }
 
-ListedMark& PageMarks::add(int row, MarkKind kind) {
+ListedMark& PageMarks::add(int row, MarkKind kind, TextField field, int entry) {
     ListedMark& mark = m_marks.emplace_back();
     mark.page = m_page;
     mark.row = row;
     mark.kind = kind;
+    mark.stored = {m_recordRow, field, entry};
     return mark;
 }
 
-ListedMark& PageMarks::add(int row, MarkKind kind, int firstColumn, int lastColumn) {
+ListedMark& PageMarks::add(int row, MarkKind kind, TextField field, int entry, int firstColumn,
+                           int lastColumn) {
     MarkedCharacters marked = charactersIn(m_document.row(m_page, row), firstColumn, lastColumn);
-    ListedMark& mark = add(row, kind);
+    ListedMark& mark = add(row, kind, field, entry);
     mark.first = marked.first;
     mark.last = marked.last;
     mark.text = std::move(marked.text);
@@ -80,7 +86,7 @@ void PageMarks::addHorizontalPieces(const LineRecord& record) {
     for (const HorizontalPiece& piece : horizontalPieces(record)) {
         const QByteArray text = m_document.row(m_page, piece.row).text(TextField::Text);
         add(piece.row, isFullLine(piece, text) ? MarkKind::FullUnderline : MarkKind::Underline,
-            piece.before + 1, piece.last);
+            TextField::HorizontalMarks, piece.entry, piece.before + 1, piece.last);
     }
 }
 
@@ -89,19 +95,22 @@ void PageMarks::addLinks(const LineRecord& record) {
         const PieceRange& range = link.range;
         if (codeKind(link.code) == LinkKind::PageLink) {
             // Every page the typed text names, also one the document no longer has.
-            add(range.row, MarkKind::Link, range.first, range.last).target =
-                findLinkTarget(record, link.code, std::numeric_limits<int>::max());
+            add(range.row, MarkKind::Link, TextField::LinkMarks, link.entry, range.first,
+                range.last)
+                .target = findLinkTarget(record, link.code, std::numeric_limits<int>::max());
         } else if (codeKind(link.code) == LinkKind::Definition) {
             const std::optional<QByteArray> definition = typedDefinition(record, link.code);
-            add(range.row, MarkKind::Definition, range.first, range.last).definition =
-                definition ? std::optional(fromCp1252(*definition)) : std::nullopt;
+            add(range.row, MarkKind::Definition, TextField::LinkMarks, link.entry, range.first,
+                range.last)
+                .definition = definition ? std::optional(fromCp1252(*definition)) : std::nullopt;
         }
     }
 }
 
 void PageMarks::addBrackets(const LineRecord& record) {
     for (const Bracket& bracket : brackets(record)) {
-        ListedMark& mark = add(bracket.firstRow, MarkKind::Bracket);
+        ListedMark& mark =
+            add(bracket.firstRow, MarkKind::Bracket, TextField::VerticalMarks, bracket.entry);
         const QByteArray text = m_document.row(m_page, bracket.firstRow).text(TextField::Text);
         mark.text = fromCp1252(text.trimmed());
         mark.lastRow = bracket.lastRow;
@@ -111,13 +120,13 @@ void PageMarks::addBrackets(const LineRecord& record) {
 void PageMarks::addAlignment(const LineRecord& record, int row) {
     switch (alignmentOf(record)) {
     case RowAlignment::Left:
-        add(row, MarkKind::Alignment).text = kAlignedLeft;
+        add(row, MarkKind::Alignment, TextField::Alignment, 0).text = kAlignedLeft;
         break;
     case RowAlignment::Centre:
-        add(row, MarkKind::Alignment).text = kAlignedCentre;
+        add(row, MarkKind::Alignment, TextField::Alignment, 0).text = kAlignedCentre;
         break;
     case RowAlignment::Right:
-        add(row, MarkKind::Alignment).text = kAlignedRight;
+        add(row, MarkKind::Alignment, TextField::Alignment, 0).text = kAlignedRight;
         break;
     case RowAlignment::None:
         break;
@@ -125,16 +134,18 @@ void PageMarks::addAlignment(const LineRecord& record, int row) {
 }
 
 void PageMarks::addRecord(const LineRecord& record, int row) {
+    m_recordRow = row;
     addHorizontalPieces(record);
     addBrackets(record);
     for (const TwoColourPiece& piece : twoColourPieces(record)) {
-        ListedMark& mark =
-            add(piece.range.row, MarkKind::TwoColours, piece.range.first, piece.range.last);
+        ListedMark& mark = add(piece.range.row, MarkKind::TwoColours, TextField::TwoColourMarks,
+                               piece.entry, piece.range.first, piece.range.last);
         mark.background = piece.background;
         mark.foreground = piece.foreground;
     }
-    for (const PieceRange& range : boldPieces(record))
-        add(range.row, MarkKind::Bold, range.first, range.last);
+    for (const BoldPiece& piece : boldPieces(record))
+        add(piece.range.row, MarkKind::Bold, TextField::BoldMarks, piece.entry, piece.range.first,
+            piece.range.last);
     addLinks(record);
     addAlignment(record, row);
 }

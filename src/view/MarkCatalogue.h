@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marks/MarkLists.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -43,6 +45,7 @@ struct ListedMark {
     std::optional<uint32_t> background, foreground; // of two colours, 0x00BBGGRR
     std::optional<int> target;                      // the page a link leads to
     std::optional<QString> definition;              // as typed, "|" and "~" included
+    StoredEntry stored;                             // where it is kept, to take it off
 
     bool operator==(const ListedMark&) const = default;
 };

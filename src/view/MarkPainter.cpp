@@ -79,9 +79,9 @@ void drawTwoColourPieces(QPainter& painter, const PageContext& context, const Li
 }
 
 void drawBoldPieces(QPainter& painter, const PageContext& context, const LineRecord& record) {
-    for (const PieceRange& range : boldPieces(record)) {
-        const auto [column, text] = charactersIn(context, range);
-        drawGridText(painter, column, range.row, text, GridFontStyle::Bold, Qt::black);
+    for (const BoldPiece& piece : boldPieces(record)) {
+        const auto [column, text] = charactersIn(context, piece.range);
+        drawGridText(painter, column, piece.range.row, text, GridFontStyle::Bold, Qt::black);
     }
 }
 
@@ -139,8 +139,8 @@ std::vector<PieceRange> rewrittenRanges(const PageContext& context) {
                 if (isDrawnLink(link)) ranges.push_back(link.range);
         for (const TwoColourPiece& piece : twoColourPieces(record))
             ranges.push_back(piece.range);
-        for (const PieceRange& range : boldPieces(record))
-            ranges.push_back(range);
+        for (const BoldPiece& piece : boldPieces(record))
+            ranges.push_back(piece.range);
     }
     return ranges;
 }

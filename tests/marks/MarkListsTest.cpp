@@ -33,11 +33,12 @@ TEST(MarkLists, RangesAreClippedToTheGridOrDropped) {
         TextField::BoldMarks, "3,10,2000000000;3,-5,6;3,20,10;3,-9,-2;3,200,300;0,1,2;66,1,2;"
                               " 3, 4x,99999999999999999999;"));
     ASSERT_EQ(bold.size(), 3u);
-    EXPECT_EQ(bold[0].first, 10);
-    EXPECT_EQ(bold[0].last, grid::kColumns);
-    EXPECT_EQ(bold[1].first, 1);
-    EXPECT_EQ(bold[1].last, 6);
-    EXPECT_EQ(bold[2].first, 4);
+    EXPECT_EQ(bold[0].range.first, 10);
+    EXPECT_EQ(bold[0].range.last, grid::kColumns);
+    EXPECT_EQ(bold[1].range.first, 1);
+    EXPECT_EQ(bold[1].range.last, 6);
+    EXPECT_EQ(bold[2].range.first, 4);
+    EXPECT_EQ(bold[2].entry, 7) << "the place among the stored entries, dropped ones counted";
 
     // A horizontal line marked right to left is kept: it is drawn between the two edges.
     const auto lines =
@@ -77,7 +78,7 @@ TEST(MarkLists, GarbageNeverYieldsAnOutOfGridValue) {
             ASSERT_TRUE(grid::isRow(p.row) && p.before >= 0 && p.before < grid::kColumns &&
                         grid::isColumn(p.last));
         for (const auto& p : boldPieces(record))
-            checkRange(p);
+            checkRange(p.range);
         for (const auto& p : twoColourPieces(record))
             checkRange(p.range);
         for (const auto& b : brackets(record))

@@ -181,6 +181,53 @@ TEST_F(MarkExportTest, AFailedWriteIsToldAndACancelledDialogWritesNothing) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
+// A mark as the list shows it, without where it is kept.
+std::string shown(const ListedMark& m) {
+    return QStringLiteral("p%1 r%2 %3 %4: %5")
+        .arg(m.page)
+        .arg(m.row)
+        .arg(int(m.kind))
+        .arg(m.first.value_or(0))
+        .arg(m.text)
+        .toStdString();
+}
+
+std::vector<std::string> shown(const std::vector<ListedMark>& marks) {
+    std::vector<std::string> result;
+    for (const ListedMark& m : marks)
+        result.push_back(shown(m));
+    return result;
+}
+
+TEST_F(MarkExportTest, DeletingAListedMarkTakesExactlyItAsOneUndoableChange) {
+    const std::vector<ListedMark> all = listMarks(state.document);
+    ASSERT_EQ(all.size(), 11u);
+    for (size_t i = 0; i < all.size(); ++i) {
+        commands.removeListedMark(all[i]);
+        std::vector<std::string> others = shown(all);
+        others.erase(others.begin() + ptrdiff_t(i));
+        // The bold piece of the aligned row keeps its columns, where no text stands now.
+        if (all[i].kind == MarkKind::Alignment) others.back() = "p2 r9 4 0: ";
+        EXPECT_EQ(shown(listMarks(state.document)), others) << shown(all[i]);
+        EXPECT_EQ(state.currentPage, all[i].page);
+        if (all[i].kind == MarkKind::Definition) {
+            EXPECT_EQ(state.document.row(2, 3).text(TextField::DefinitionTexts), "");
+            EXPECT_NE(state.document.row(2, 3).text(TextField::LinkTargets), "");
+        }
+        commands.dispatch(command::Undo);
+        EXPECT_EQ(listMarks(state.document), all) << "back in one step: " << shown(all[i]);
+    }
+
+    // A list that lags a change names the next underline of row 7 by its old place: that
+    // place now holds nothing, and nothing else goes.
+    ASSERT_EQ(all[6].row, 7);
+    commands.removeListedMark(all[6]);
+    commands.removeListedMark(all[7]);
+    std::vector<std::string> others = shown(all);
+    others.erase(others.begin() + 6);
+    EXPECT_EQ(shown(listMarks(state.document)), others);
+}
+
 } // namespace
 
 TEST_F(MarkExportTest, TheListGroupsByPageKeepsItsPlaceFiltersKindsAndJumpsToAMark) {

@@ -72,7 +72,8 @@ MainWindow::MainWindow(AppState& state, Prompts* prompts)
     column->addWidget(m_findBar);
     setCentralWidget(client);
     m_marksPanel = new MarksPanel(
-        m_state.texts, [this](const ListedMark& mark) { m_interaction->showMark(mark); }, this);
+        m_state.texts, [this](const ListedMark& mark) { m_interaction->showMark(mark); },
+        [this](const ListedMark& mark) { removeListedMark(mark); }, this);
     m_marksPanel->setMinimumWidth(kMarksListWidth); // what the window grows by
     addDockWidget(Qt::RightDockWidgetArea, m_marksPanel);
     m_marksPanel->hide();
@@ -178,13 +179,7 @@ void MainWindow::runCommand(int commandId) {
     // A checkable item flips itself when triggered; the command decides its real state,
     // which the menu states that follow every command set again.
     m_commands->dispatch(commandId);
-    // The command may have changed the text: the hits follow, the view stays.
-    if (m_findBar->isVisible()) {
-        m_find->refresh();
-        showFindResult();
-    }
-    // Whatever the command changed, undid or brought in is listed at once.
-    if (!m_marksPanel->isHidden()) m_marksPanel->refresh(m_state.document);
+    followDocument();
     if (m_commands->finished()) {
         m_finished = true;
         close();
@@ -192,6 +187,21 @@ void MainWindow::runCommand(int commandId) {
         // loop ends then, not only the innermost one.
         if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
     }
+}
+
+void MainWindow::removeListedMark(const ListedMark& mark) {
+    m_commands->removeListedMark(mark);
+    followDocument();
+}
+
+void MainWindow::followDocument() {
+    // A change may have changed the text: the hits follow, the view stays.
+    if (m_findBar->isVisible()) {
+        m_find->refresh();
+        showFindResult();
+    }
+    // Whatever was changed, undone or brought in is listed at once.
+    if (!m_marksPanel->isHidden()) m_marksPanel->refresh(m_state.document);
 }
 
 // The find bar stands below the page view, never over it; its hits are lit over the page.

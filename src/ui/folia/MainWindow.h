@@ -20,6 +20,7 @@ class FindBar;
 class FindSession;
 class FoliaDialogs;
 class MarksPanel;
+struct ListedMark;
 class PageInteraction;
 class PageViewArea;
 class PageViewWidget;
@@ -63,6 +64,9 @@ private:
     void placeOnScreen(QMargins frame);
     void buildMenu();
     void runCommand(int commandId);
+    void removeListedMark(const ListedMark& mark);
+    // The find hits and the marks list as the document now is.
+    void followDocument();
     void connectFindBar(QWidget* client);
     void toggleFindBar();
     void searchAsTyped();

@@ -4,6 +4,7 @@
 #include "text/TextSet.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <QTreeView>
@@ -11,14 +12,15 @@
 
 namespace folia {
 
-MarksPanel::MarksPanel(const TextSet& texts, std::function<void(const ListedMark&)> choose,
+MarksPanel::MarksPanel(const TextSet& texts, MarkHandler choose, MarkHandler remove,
                        QWidget* parent)
     : QDockWidget(texts.marksList, parent), m_model(texts), m_list(new QTreeView),
-      m_choose(std::move(choose)) {
+      m_choose(std::move(choose)), m_remove(std::move(remove)) {
     setObjectName(QStringLiteral("marksList"));
     setFeatures(QDockWidget::NoDockWidgetFeatures); // shown and hidden by its menu item
     m_list->setModel(&m_model);
     m_list->setAccessibleName(texts.marksList);
+    m_list->setAccessibleDescription(texts.marksListKeys);
     m_list->setUniformRowHeights(true); // a long list is laid out without measuring each row
     m_list->setAlternatingRowColors(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -37,6 +39,7 @@ MarksPanel::MarksPanel(const TextSet& texts, std::function<void(const ListedMark
             });
     connect(m_list, &QTreeView::clicked, this, &MarksPanel::chooseAt);
     connect(m_list, &QTreeView::activated, this, &MarksPanel::chooseAt);
+    m_list->installEventFilter(this);
 
     auto* contents = new QWidget;
     auto* layout = new QVBoxLayout(contents);
@@ -73,6 +76,18 @@ void MarksPanel::refresh(const Document& document) {
 
 void MarksPanel::chooseAt(const QModelIndex& index) {
     if (const ListedMark* mark = m_model.markAt(index)) m_choose(*mark);
+}
+
+// Delete in the list takes its mark, before the window's "Remove marks" can take the key.
+bool MarksPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool onList = watched == m_list && (event->type() == QEvent::ShortcutOverride ||
+                                              event->type() == QEvent::KeyPress);
+    if (!onList || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete)
+        return QDockWidget::eventFilter(watched, event);
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        if (const ListedMark* mark = m_model.markAt(m_list->currentIndex())) m_remove(*mark);
+    return true;
 }
 
 } // namespace folia

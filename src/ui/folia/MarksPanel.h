@@ -13,12 +13,13 @@ class Document;
 struct TextSet;
 
 // The marks list docked beside the page: a filter of the kinds shown above the list of
-// every mark by page. Clicking a mark or pressing Enter on it hands it to `choose`.
+// every mark by page. Clicking a mark or pressing Enter on it hands it to `choose`; Delete
+// on it hands it to `remove`.
 class MarksPanel : public QDockWidget {
     Q_OBJECT
 public:
-    MarksPanel(const TextSet& texts, std::function<void(const ListedMark&)> choose,
-               QWidget* parent);
+    using MarkHandler = std::function<void(const ListedMark&)>;
+    MarksPanel(const TextSet& texts, MarkHandler choose, MarkHandler remove, QWidget* parent);
 
     // Lists the document's marks as they are now.
     void refresh(const Document& document);
@@ -28,10 +29,12 @@ public:
 private:
     QWidget* kindFilter(const TextSet& texts);
     void chooseAt(const QModelIndex& index);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     MarksListModel m_model;
     QTreeView* m_list;
-    std::function<void(const ListedMark&)> m_choose;
+    MarkHandler m_choose;
+    MarkHandler m_remove;
 };
 
 } // namespace folia
