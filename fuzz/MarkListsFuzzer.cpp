@@ -1,12 +1,13 @@
 // Any mark lists in a page's records: every reader must hand out only entries that lie
 // on the page's grid, link and definition lookups only what the lists hold, and an
-// appended mark must keep every entry that was read before.
+// appended mark must keep every entry that was read before, and taking one off no other.
 
 #include "FuzzSupport.h"
 #include "FuzzedPage.h"
 #include "marks/CharacterGrid.h"
 #include "marks/MarkEntryBuilders.h"
 #include "marks/MarkLists.h"
+#include "marks/MarkRemoval.h"
 #include "view/InlineSymbols.h"
 #include "view/LinkFollowing.h"
 #include "view/RowLayout.h"
@@ -41,8 +42,8 @@ void checkReaders(const LineRecord& record, int pageCount) {
     for (const Bracket& bracket : brackets(record))
         fuzz::check(grid::isRow(bracket.firstRow) && grid::isRow(bracket.lastRow),
                     "a bracket lies on the page");
-    for (const PieceRange& piece : boldPieces(record))
-        checkRange(piece);
+    for (const BoldPiece& piece : boldPieces(record))
+        checkRange(piece.range);
     for (const LinkMark& mark : linkMarks(record)) {
         checkStoredRange(mark.range);
         if (const auto page = findLinkTarget(record, mark.code, pageCount))
@@ -140,6 +141,23 @@ void checkAppends(const LineRecord& record, int row) {
         "appending a definition keeps the earlier ones");
 }
 
+// Taking off one link read from the row takes exactly its entry and no other list's.
+void checkRemoval(const LineRecord& record, int row) {
+    const std::vector<LinkMark> links = linkMarks(record);
+    if (links.empty()) return;
+    std::vector<LineRecord> rows(static_cast<size_t>(grid::kRows));
+    rows[size_t(row - 1)] = record;
+    fuzz::check(removeStoredEntry(rows, {row, TextField::LinkMarks, links.front().entry}) == 1,
+                "a link read from the row can be taken off");
+    const LineRecord& changed = rows[size_t(row - 1)];
+    fuzz::check(listEntries(changed.text(TextField::LinkMarks), ';').size() ==
+                    listEntries(record.text(TextField::LinkMarks), ';').size() - 1,
+                "one link entry goes");
+    for (const TextField field : {TextField::Text, TextField::HorizontalMarks,
+                                  TextField::TwoColourMarks, TextField::BoldMarks})
+        fuzz::check(changed.text(field) == record.text(field), "the other lists stay");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -157,6 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkSymbols(record.text(TextField::Text));
         checkPlacement(record);
         checkAppends(record, row);
+        checkRemoval(record, row);
         // A click on any column of the row finds only what its lists hold.
         for (int column = 0; column <= grid::kColumns + 1; column += 7) {
             for (const int target : linkTargetsAt(document, 1, row, column))
