@@ -48,7 +48,7 @@ void checkReaders(const LineRecord& record, int pageCount) {
         checkStoredRange(mark.range);
         if (const auto page = findLinkTarget(record, mark.code, pageCount))
             fuzz::check(*page >= 1 && *page <= pageCount, "a link leads to a page of the document");
-        if (const auto definition = findDefinition(record, mark.code))
+        if (const auto definition = typedDefinition(record, mark.code))
             fuzz::check(record.text(TextField::DefinitionTexts).contains(*definition),
                         "a definition comes from the row's definitions");
     }

@@ -11,10 +11,10 @@
 namespace folia {
 namespace {
 
-// Field i of an entry (0-based); a missing field reads as empty.
+// Field i of a ","-separated entry (0-based); a missing field reads as empty.
 class Fields {
 public:
-    Fields(const QByteArray& entry, char separator) : m_fields(entry.split(separator)) {}
+    explicit Fields(const QByteArray& entry) : m_fields(entry.split(',')) {}
     QByteArray text(int i) const { return i < m_fields.size() ? m_fields[i] : QByteArray(); }
     int number(int i) const { return lenientInt32(text(i)); }
 
@@ -22,18 +22,18 @@ private:
     QList<QByteArray> m_fields;
 };
 
-std::vector<Fields> entriesOf(const LineRecord& record, TextField field, char terminator,
-                              char separator = ',') {
+// The entries of a ";"-terminated list.
+std::vector<Fields> entriesOf(const LineRecord& record, TextField field) {
     std::vector<Fields> result;
-    for (const QByteArray& entry : listEntries(record.text(field), terminator))
-        result.emplace_back(entry, separator);
+    for (const QByteArray& entry : listEntries(record.text(field), ';'))
+        result.emplace_back(entry);
     return result;
 }
 
 // Calls read(fields, entry) for each entry of the list, `entry` counting from 0.
 template <typename Read> void readEntries(const LineRecord& record, TextField field, Read read) {
     int entry = 0;
-    for (const Fields& fields : entriesOf(record, field, ';'))
+    for (const Fields& fields : entriesOf(record, field))
         read(fields, entry++);
 }
 
@@ -139,18 +139,12 @@ LinkKind codeKind(const QByteArray& code) {
 }
 
 std::optional<int> findLinkTarget(const LineRecord& record, const QByteArray& code, int pageCount) {
-    for (const Fields& fields : entriesOf(record, TextField::LinkTargets, ';')) {
+    for (const Fields& fields : entriesOf(record, TextField::LinkTargets)) {
         if (fields.text(1) != code) continue;
         const int page = fields.number(0);
         if (page < 1 || page > pageCount) return std::nullopt;
         return page;
     }
-    return std::nullopt;
-}
-
-std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteArray& code) {
-    for (const Fields& fields : entriesOf(record, TextField::DefinitionTexts, '~', '|'))
-        if (fields.text(1) == code) return fields.text(0);
     return std::nullopt;
 }
 

@@ -94,11 +94,9 @@ LinkKind codeKind(const QByteArray& code);
 // The page a page-link code leads to: the first entry of the row's link targets with
 // exactly that code. Nothing when there is none or its page is not within 1..pageCount.
 std::optional<int> findLinkTarget(const LineRecord& record, const QByteArray& code, int pageCount);
-// The text of the first definition of the row with exactly that code.
-std::optional<QByteArray> findDefinition(const LineRecord& record, const QByteArray& code);
-// The same definition whole, as it was typed: a definition that holds "|" or "~" is split
-// by findDefinition, as a click shows it, but here it runs from the end of the entry
-// before it up to its "|" + code + "~".
+// The text of the first definition of the row with exactly that code, whole as it was
+// typed: a definition that holds "|" or "~" runs from the end of the entry before it up
+// to its "|" + code + "~".
 std::optional<QByteArray> typedDefinition(const LineRecord& record, const QByteArray& code);
 // Where that whole definition stands in the row's definition texts, its "|" + code + "~"
 // included: the start and the length.

@@ -48,7 +48,7 @@ std::vector<DefinitionHit> definitionsOfRow(const Document& document, int page, 
     if (record.linkKind != 1 && record.linkKind != 2) return definitions;
     const QByteArray text = record.text(TextField::Text);
     for (const LinkMark& mark : marksOf(record, row, LinkKind::Definition))
-        if (auto definition = findDefinition(record, mark.code))
+        if (auto definition = typedDefinition(record, mark.code))
             definitions.push_back({*definition,
                                    charactersOfColumns(text, mark.range.first, mark.range.last),
                                    mark.range});

@@ -276,6 +276,14 @@ TEST_F(PageInteractionTest, ARightPressShowsTheDefinitionTitledWithItsWords) {
     EXPECT_TRUE(box.systemModal);
     EXPECT_EQ(mode().state(), InteractionState::Idle);
     EXPECT_TRUE(mode().pressUsed());
+
+    // Typed with the list's own separators, it still shows whole.
+    addDefinition(state.document.editRow(1, 8), state.document.markSerial, 8, 20, 24,
+                  "either | or ~ both");
+    interaction.resetState();
+    interaction.rightPressed(xOfColumn(22), yOfRow(8, 0));
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[1].text, "either | or ~ both");
 }
 
 TEST_F(PageInteractionTest, DefinitionsAndLinksAnswerOnlyTheirOwnButton) {
