@@ -217,6 +217,9 @@ TEST_F(MarkExportTest, DeletingAListedMarkTakesExactlyItAsOneUndoableChange) {
         commands.dispatch(command::Undo);
         EXPECT_EQ(listMarks(state.document), all) << "back in one step: " << shown(all[i]);
     }
+    commands.dispatch(command::Redo);
+    EXPECT_EQ(listMarks(state.document).size(), all.size() - 1) << "Redo takes the last one again";
+    commands.dispatch(command::Undo);
 
     // A list that lags a change names the next underline of row 7 by its old place: that
     // place now holds nothing, and nothing else goes.
